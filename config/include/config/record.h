@@ -132,7 +132,10 @@ std::string FileText(const platform::Variant& value);
 std::string FileText(double value);
 
 // A pin or flag as an integer: blank, empty or unreadable text gives 0
-// (unassigned), numbers round halves to even.
+// (unassigned), numbers round halves to even, out-of-range values give 0.
 std::int32_t IntegerOf(const platform::Variant& value);
+// A length or speed as a double: text is read in the user's locale; blank,
+// empty or unreadable text gives 0.
+double NumberOf(const platform::Variant& value);
 
 }  // namespace config
