@@ -35,10 +35,19 @@ UserFolders UserFolders::FromEnvironment() {
   return UserFolders{FromEnv("XDG_CONFIG_HOME"), FromEnv("HOME")};
 }
 
+bool IsWritableFolder(const std::filesystem::path& folder) {
+  return access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 std::filesystem::path VelkorIniPath(const std::filesystem::path& programDir,
                                     const UserFolders& user) {
+  return VelkorIniPath(programDir, IsWritableFolder(programDir), user);
+}
+
+std::filesystem::path VelkorIniPath(const std::filesystem::path& programDir,
+                                    bool programDirWritable, const UserFolders& user) {
   const fs::path beside = platform::ResolveCaseInsensitive(programDir / kIniName);
-  if (IsWritableFolder(programDir)) return beside;
+  if (programDirWritable) return beside;
 
   const fs::path folder = UserConfigFolder(user);
   // Nowhere else to go: the first save says that it cannot write.

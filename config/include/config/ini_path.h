@@ -19,5 +19,11 @@ struct UserFolders {
 // VELKOR.INI shipped beside the program seeds it the first time.
 std::filesystem::path VelkorIniPath(const std::filesystem::path& programDir,
                                     const UserFolders& user = UserFolders::FromEnvironment());
+// The same choice with the program folder's writability given.
+std::filesystem::path VelkorIniPath(const std::filesystem::path& programDir,
+                                    bool programDirWritable, const UserFolders& user);
+
+// Whether this process may create files in the folder.
+bool IsWritableFolder(const std::filesystem::path& folder);
 
 }  // namespace config
