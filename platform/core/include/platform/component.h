@@ -44,6 +44,18 @@ bool UnregisterClass(const Guid& clsid, std::string* why = nullptr);
 std::optional<ClassEntry> FindByProgId(std::string_view progId);
 std::optional<ClassEntry> FindByClsid(const Guid& clsid);
 
+// The type library a server embeds, registered beside its classes.
+struct TypeLibEntry {
+  Guid libid;
+  std::string name;     // "VK_DLL"
+  std::string version;  // "1.0"
+  std::string locale;   // "409"
+  std::filesystem::path library;
+};
+bool RegisterTypeLib(const TypeLibEntry& entry, std::string* why = nullptr);
+bool UnregisterTypeLib(const Guid& libid, std::string* why = nullptr);
+std::optional<TypeLibEntry> FindTypeLib(const Guid& libid);
+
 // Loads the registered library, asks its class object (DllGetClassObject)
 // and creates the object. Raises RuntimeError CannotCreateObject (429) when
 // the ProgID is not registered or the library cannot be loaded.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -62,8 +63,8 @@ class Variant {
   Variant(std::string v) : v_(std::move(v)) {}
   Variant(const char* v) : v_(std::string(v)) {}
   Variant(Object v) : v_(std::move(v)) {}
-  Variant(FloatArray v) : v_(std::make_shared<FloatArray>(std::move(v))) {}
-  Variant(Int16Array v) : v_(std::make_shared<Int16Array>(std::move(v))) {}
+  Variant(FloatArray v) : v_(Owned<FloatArray>(std::move(v))) {}
+  Variant(Int16Array v) : v_(Owned<Int16Array>(std::move(v))) {}
 
   static Variant Missing();
   // References to a caller's variable: an in/out parameter of the same type
@@ -107,19 +108,57 @@ class Variant {
   FloatArray* floatArray() const;
   Int16Array* int16Array() const;
 
+  // The variable this value stands for when it is exactly a T: the caller's
+  // variable behind a reference to a T, or the T held here; null otherwise.
+  // For T = Variant: the caller's variant behind Ref(Variant&), else this.
+  // Dispatch tables hand members these so writes land where they belong.
+  template <class T>
+  T* target();
+
+  // Converts to a value of the given type (raises 13/6/424 as the
+  // conversions above); Variant gives value().
+  Variant convertedTo(VarType type) const;
+
  private:
   struct MissingTag {};
   template <class T>
   struct RefTo {
     T* p;
   };
+  // Arrays are held by value: copying a variant copies its array.
+  template <class T>
+  struct Owned {
+    std::unique_ptr<T> p;
+    explicit Owned(T v) : p(std::make_unique<T>(std::move(v))) {}
+    Owned(const Owned& o) : p(std::make_unique<T>(*o.p)) {}
+    Owned(Owned&&) noexcept = default;
+    Owned& operator=(const Owned& o) {
+      p = std::make_unique<T>(*o.p);
+      return *this;
+    }
+    Owned& operator=(Owned&&) noexcept = default;
+  };
   using Storage =
       std::variant<std::monostate, std::int16_t, std::int32_t, float, double, VBool, std::string,
-                   Object, MissingTag, std::shared_ptr<FloatArray>, std::shared_ptr<Int16Array>,
-                   RefTo<std::int16_t>, RefTo<std::int32_t>, RefTo<float>, RefTo<double>,
-                   RefTo<VBool>, RefTo<std::string>, RefTo<Variant>, RefTo<FloatArray>,
-                   RefTo<Int16Array>>;
+                   Object, MissingTag, Owned<FloatArray>, Owned<Int16Array>, RefTo<std::int16_t>,
+                   RefTo<std::int32_t>, RefTo<float>, RefTo<double>, RefTo<VBool>,
+                   RefTo<std::string>, RefTo<Variant>, RefTo<FloatArray>, RefTo<Int16Array>>;
   Storage v_;
 };
+
+template <class T>
+T* Variant::target() {
+  if constexpr (std::is_same_v<T, Variant>) {
+    if (auto* r = std::get_if<RefTo<Variant>>(&v_)) return r->p;
+    return this;
+  } else if constexpr (std::is_same_v<T, FloatArray> || std::is_same_v<T, Int16Array>) {
+    if (auto* r = std::get_if<RefTo<T>>(&v_)) return r->p;
+    if (auto* o = std::get_if<Owned<T>>(&v_)) return o->p.get();
+    return nullptr;
+  } else {
+    if (auto* r = std::get_if<RefTo<T>>(&v_)) return r->p;
+    return std::get_if<T>(&v_);
+  }
+}
 
 }  // namespace platform
