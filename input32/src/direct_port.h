@@ -1,5 +1,7 @@
 #pragma once
 // A real port by direct processor I/O (ioperm + inb/outb): x86 and root only.
+// The permission belongs to the thread that opened the port, which is the
+// one thread that drives it.
 #include <cstdint>
 #include <memory>
 

@@ -12,7 +12,7 @@
 #include "input32/port.h"
 #include "input32/simport.h"
 #include "input32/trace.h"
-#include "recording_messagebox.h"
+#include "shown_texts.h"
 #include "temp_dir.h"
 
 namespace {
@@ -20,7 +20,7 @@ namespace {
 using input32::Access;
 using input32::SimRegisters;
 using input32::TraceRecord;
-using input32_test::InstalledMessageBox;
+using input32_test::ShownTexts;
 using input32_test::TempDir;
 
 // Bound once for the whole test program, as the program binds it once.
@@ -68,7 +68,7 @@ class SimulatedLibrary : public ::testing::Test {
   }
 
   TempDir dir_;
-  InstalledMessageBox box_;
+  platform::ScopedScriptedMessageBoxes box_;
 };
 
 struct RoundTripRow {
@@ -83,7 +83,7 @@ TEST_P(RoundTrip, ReadGivesWhatTheRegisterHolds) {
   const RoundTripRow& row = GetParam();
   Out(row.address, row.written);
   EXPECT_EQ(In(row.address), row.read);
-  EXPECT_TRUE(box_.texts().empty());
+  EXPECT_TRUE(ShownTexts(box_).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RoundTrip,
@@ -162,7 +162,7 @@ TEST_F(SimulatedLibrary, DefaultWithoutDeviceIsSimulatedWithoutMessage) {
   Out(888, 0x42);
   EXPECT_EQ(BackendOf(888), "sim");
   EXPECT_EQ(input32::ReadSimulatedRegisters(dir_.path(), 888), (SimRegisters{0x42, 0, 0}));
-  EXPECT_TRUE(box_.texts().empty());
+  EXPECT_TRUE(ShownTexts(box_).empty());
 }
 
 TEST_F(SimulatedLibrary, RemovedFilesGiveAClearPort) {

@@ -11,7 +11,7 @@
 
 #include "port_table.h"
 #include "ppdev_port.h"
-#include "recording_messagebox.h"
+#include "shown_texts.h"
 #include "temp_dir.h"
 
 namespace {
@@ -21,7 +21,7 @@ using input32::PortBackend;
 using input32::PortOpeners;
 using input32::PortSettings;
 using input32::PortTable;
-using input32_test::InstalledMessageBox;
+using input32_test::ShownTexts;
 using input32_test::TempDir;
 
 // A port that keeps its registers in memory and tells its name.
@@ -87,18 +87,18 @@ class Choice : public ::testing::TestWithParam<ChoiceRow> {};
 TEST_P(Choice, BackendAndMessage) {
   const ChoiceRow& row = GetParam();
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{row.ppdevError, row.directError};
   PortTable table(Settings(row.mode, dir.path()), notice, openers.Make());
 
   EXPECT_STREQ(table.BackendName(888), row.expected.c_str());
   if (row.messageMentions.empty()) {
-    EXPECT_TRUE(box.texts().empty()) << box.texts().front();
+    EXPECT_TRUE(ShownTexts(box).empty()) << ShownTexts(box).front();
   } else {
-    ASSERT_EQ(box.texts().size(), 1u);
+    ASSERT_EQ(ShownTexts(box).size(), 1u);
     for (const std::string& word : row.messageMentions) {
-      EXPECT_NE(box.texts()[0].find(word), std::string::npos) << box.texts()[0];
+      EXPECT_NE(ShownTexts(box)[0].find(word), std::string::npos) << ShownTexts(box)[0];
     }
   }
   // Whatever serves the base keeps what was written.
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Choice, EachBaseOpensItsOwnDeviceOnce) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{0, 0};
   PortTable table(Settings("", dir.path()), notice, openers.Make());
@@ -142,7 +142,7 @@ TEST(Choice, EachBaseOpensItsOwnDeviceOnce) {
 
 TEST(Choice, DirectOpensTheBaseAddress) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{0, 0};
   PortTable table(Settings("direct", dir.path()), notice, openers.Make());
@@ -154,7 +154,7 @@ TEST(Choice, DirectOpensTheBaseAddress) {
 
 TEST(Choice, SimTouchesNoDevice) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{0, 0};
   PortTable table(Settings("sim", dir.path()), notice, openers.Make());
@@ -166,7 +166,7 @@ TEST(Choice, SimTouchesNoDevice) {
 
 TEST(Notice, RefusedPortIsToldOncePerProcessEvenAfterReset) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{EACCES, EPERM};
   PortTable table(Settings("", dir.path()), notice, openers.Make());
@@ -174,15 +174,15 @@ TEST(Notice, RefusedPortIsToldOncePerProcessEvenAfterReset) {
   table.Reset(Settings("", dir.path()));
   table.Write(888, 1);
   table.Write(632, 1);
-  ASSERT_EQ(box.texts().size(), 1u);
-  EXPECT_NE(box.texts()[0].find("parport0"), std::string::npos);
-  EXPECT_NE(box.texts()[0].find("lp"), std::string::npos);
+  ASSERT_EQ(ShownTexts(box).size(), 1u);
+  EXPECT_NE(ShownTexts(box)[0].find("parport0"), std::string::npos);
+  EXPECT_NE(ShownTexts(box)[0].find("lp"), std::string::npos);
   EXPECT_EQ(openers.devices.size(), 4u);  // both bases, before and after the reset
 }
 
 TEST(Reset, ChoosesAgainFromTheNewSettings) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{0, 0};
   PortTable table(Settings("sim", dir.path()), notice, openers.Make());
@@ -200,7 +200,7 @@ class Addresses : public ::testing::TestWithParam<AddressRow> {};
 
 TEST_P(Addresses, OnlyPortRegistersAreServed) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   Openers openers{0, 0};
   PortTable table(Settings("", dir.path()), notice, openers.Make());
@@ -218,12 +218,12 @@ INSTANTIATE_TEST_SUITE_P(Table, Addresses,
 // The real openers, on devices that are not there or are no port.
 TEST(SystemOpeners, MissingDeviceFallsBackToSimulatedSilently) {
   TempDir dir;
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   PortTable table(Settings("", dir.path() / "nothing-here"), notice);
   EXPECT_STREQ(table.BackendName(888), "sim");
   EXPECT_STREQ(table.BackendName(632), "sim");
-  EXPECT_TRUE(box.texts().empty());
+  EXPECT_TRUE(ShownTexts(box).empty());
 }
 
 TEST(SystemOpeners, PlainFileIsNoPort) {
@@ -238,7 +238,7 @@ TEST(SystemOpeners, PlainFileIsNoPort) {
 TEST(SystemOpeners, SimulatedFolderUnusableLeavesAnAbsentPort) {
   TempDir dir;
   std::ofstream(dir.path() / "file") << "";
-  InstalledMessageBox box;
+  platform::ScopedScriptedMessageBoxes box;
   input32::OnceNotice notice;
   PortSettings settings = Settings("sim", dir.path());
   settings.simulatedDir = dir.path() / "file" / "sim";
@@ -246,8 +246,8 @@ TEST(SystemOpeners, SimulatedFolderUnusableLeavesAnAbsentPort) {
   table.Write(888, 0x12);
   EXPECT_EQ(table.Read(888), PortTable::kNoPort);
   EXPECT_STREQ(table.BackendName(888), "none");
-  ASSERT_EQ(box.texts().size(), 1u);
-  EXPECT_NE(box.texts()[0].find("simulated"), std::string::npos);
+  ASSERT_EQ(ShownTexts(box).size(), 1u);
+  EXPECT_NE(ShownTexts(box)[0].find("simulated"), std::string::npos);
 }
 
 }  // namespace

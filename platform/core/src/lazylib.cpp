@@ -46,6 +46,7 @@ bool LazyLibrary::Load() {
   // A copy that is there but does not load says more than "not found" does.
   std::string existingCopyError;
   for (const auto& folder : folders) {
+    if (folder.empty()) continue;
     const std::filesystem::path candidate = folder / fileName_;
     if (!Exists(candidate)) continue;
     handle_ = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
