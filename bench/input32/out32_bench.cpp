@@ -9,6 +9,7 @@
 
 #include "input32/port.h"
 #include "input32/simport.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -85,10 +86,16 @@ void BM_StepPulse(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 
+// The floor under every traced access: one counter reading for its time stamp.
+void BM_CounterNow(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(platform::CounterNow());
+}
+
 // Fixed counts keep every trace well under its size limit.
 BENCHMARK(BM_Out32)->Iterations(2'000'000);
 BENCHMARK(BM_Inp32)->Iterations(2'000'000);
 BENCHMARK(BM_StepPulse)->Iterations(1'000'000);
+BENCHMARK(BM_CounterNow);
 
 }  // namespace
 

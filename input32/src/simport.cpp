@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -19,10 +18,10 @@ namespace {
 
 constexpr char kRegisterMagic[8] = {'V', 'K', 'S', 'I', 'M', 'R', 'E', 'G'};
 constexpr std::uint32_t kRegisterVersion = 1;
-constexpr std::size_t kHeaderSize = 16;  // magic, version, number of bases
-constexpr std::size_t kCellsPerPort = 4;
-constexpr std::size_t kPortCount = 2;
-constexpr std::size_t kFileSize = kHeaderSize + kPortCount * kCellsPerPort;
+constexpr std::size_t kHeaderSize = RegisterFile::kHeaderSize;
+constexpr std::size_t kCellsPerPort = RegisterFile::kCellsPerPort;
+constexpr std::size_t kPortCount = RegisterFile::kPortCount;
+constexpr std::size_t kFileSize = RegisterFile::kFileSize;
 
 struct FileHeader {
   char magic[8];
@@ -122,21 +121,6 @@ RegisterFile& RegisterFile::operator=(RegisterFile&& other) noexcept {
 
 RegisterFile::~RegisterFile() {
   if (registers_ != nullptr) munmap(registers_, kFileSize);
-}
-
-std::uint8_t* RegisterFile::Cell(int portIndex, int offset) const {
-  return registers_ + kHeaderSize + static_cast<std::size_t>(portIndex) * kCellsPerPort +
-         static_cast<std::size_t>(offset);
-}
-
-// Other processes read the mapping while we write it: single-byte atomics
-// keep every read whole without costing more than a plain move.
-std::uint8_t RegisterFile::Read(int portIndex, int offset) const {
-  return std::atomic_ref<std::uint8_t>(*Cell(portIndex, offset)).load(std::memory_order_relaxed);
-}
-
-void RegisterFile::Write(int portIndex, int offset, std::uint8_t value) {
-  std::atomic_ref<std::uint8_t>(*Cell(portIndex, offset)).store(value, std::memory_order_relaxed);
 }
 
 std::optional<SimRegisters> ReadSimulatedRegisters(const std::filesystem::path& folder,

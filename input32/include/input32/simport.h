@@ -5,6 +5,8 @@
 //
 // Folder: $VK_SIMPORT_DIR when set, else $XDG_RUNTIME_DIR/vksetup, else
 // /tmp/vksetup-<uid>. Files: "simport.reg" and "simport.trace".
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -47,12 +49,26 @@ class RegisterFile {
   RegisterFile& operator=(const RegisterFile&) = delete;
   ~RegisterFile();
 
-  std::uint8_t Read(int portIndex, int offset) const;
-  void Write(int portIndex, int offset, std::uint8_t value);
+  // Other processes read the mapping while we write it: single-byte atomics
+  // keep every access whole for the cost of a plain move.
+  std::uint8_t Read(int portIndex, int offset) const {
+    return std::atomic_ref<std::uint8_t>(*Cell(portIndex, offset)).load(std::memory_order_relaxed);
+  }
+  void Write(int portIndex, int offset, std::uint8_t value) {
+    std::atomic_ref<std::uint8_t>(*Cell(portIndex, offset)).store(value, std::memory_order_relaxed);
+  }
+
+  static constexpr std::size_t kHeaderSize = 16;  // magic, version, number of bases
+  static constexpr std::size_t kCellsPerPort = 4;
+  static constexpr std::size_t kPortCount = 2;
+  static constexpr std::size_t kFileSize = kHeaderSize + kPortCount * kCellsPerPort;
 
  private:
   explicit RegisterFile(std::uint8_t* registers) : registers_(registers) {}
-  std::uint8_t* Cell(int portIndex, int offset) const;
+  std::uint8_t* Cell(int portIndex, int offset) const {
+    return registers_ + kHeaderSize + static_cast<std::size_t>(portIndex) * kCellsPerPort +
+           static_cast<std::size_t>(offset);
+  }
 
   std::uint8_t* registers_;  // the start of the mapping
 };
