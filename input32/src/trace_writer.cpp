@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -19,30 +20,79 @@ namespace {
 
 constexpr std::size_t kHeaderSize = sizeof(trace_format::Header);
 
-bool HasValidHeader(int fd, off_t size) {
-  if (size < static_cast<off_t>(kHeaderSize)) return false;
+std::optional<trace_format::Header> ReadHeader(int fd) {
   trace_format::Header header;
-  if (pread(fd, &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header)) return false;
-  return std::memcmp(header.magic, trace_format::kMagic, sizeof header.magic) == 0 &&
-         header.version == trace_format::kVersion &&
-         header.recordSize == sizeof(trace_format::Record);
+  if (pread(fd, &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header)) {
+    return std::nullopt;
+  }
+  if (std::memcmp(header.magic, trace_format::kMagic, sizeof header.magic) != 0 ||
+      header.version != trace_format::kVersion ||
+      header.recordSize != sizeof(trace_format::Record)) {
+    return std::nullopt;
+  }
+  return header;
 }
 
-// Under an exclusive lock, so two processes starting together write one header.
-bool PrepareFile(int fd, off_t& size) {
-  struct stat info {};
-  if (fstat(fd, &info) != 0) return false;
-  size = info.st_size;
-  if (HasValidHeader(fd, size)) return true;
-  if (ftruncate(fd, 0) != 0 || posix_fallocate(fd, 0, TraceWriter::kChunk) != 0) return false;
+// A trace of this format with room left is appended to; any other is put
+// aside for a new one.
+bool Appendable(int fd, std::size_t limit) {
+  const std::optional<trace_format::Header> header = ReadHeader(fd);
+  return header && kHeaderSize + header->claimed * sizeof(trace_format::Record) < limit;
+}
+
+bool SameFile(int fd, const std::filesystem::path& file) {
+  struct stat opened {};
+  struct stat named {};
+  return fstat(fd, &opened) == 0 && stat(file.c_str(), &named) == 0 &&
+         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+// A new, empty trace put in place by rename: a process still writing the old
+// one keeps its own file (truncating it under its mapping would kill it).
+int ReplaceWithNew(const std::filesystem::path& file) {
+  std::string temporary = file.string() + ".XXXXXX";
+  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return -1;
   trace_format::Header header{};
   std::memcpy(header.magic, trace_format::kMagic, sizeof header.magic);
   header.version = trace_format::kVersion;
   header.recordSize = sizeof(trace_format::Record);
   header.frequency = platform::kCounterFrequency;
-  if (pwrite(fd, &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header)) return false;
-  size = static_cast<off_t>(TraceWriter::kChunk);
-  return true;
+  if (posix_fallocate(fd, 0, TraceWriter::kChunk) != 0 ||
+      pwrite(fd, &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header) ||
+      rename(temporary.c_str(), file.c_str()) != 0) {
+    const int error = errno;
+    close(fd);
+    unlink(temporary.c_str());
+    errno = error;
+    return -1;
+  }
+  return fd;
+}
+
+// The trace file to append to, opened. Under an exclusive lock, so that two
+// processes starting together agree on one file.
+int OpenAppendable(const std::filesystem::path& file, std::size_t limit) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return -1;
+    flock(fd, LOCK_EX);
+    if (!SameFile(fd, file)) {  // replaced while we waited for the lock
+      close(fd);
+      continue;
+    }
+    if (Appendable(fd, limit)) {
+      flock(fd, LOCK_UN);
+      return fd;
+    }
+    const int fresh = ReplaceWithNew(file);
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return fresh;
+  }
+  errno = EBUSY;
+  return -1;
 }
 
 }  // namespace
@@ -54,17 +104,15 @@ std::optional<TraceWriter> TraceWriter::Open(const std::filesystem::path& file,
     return std::nullopt;
   };
   const std::size_t limit = std::max(limitBytes, kHeaderSize + sizeof(trace_format::Record));
-  const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  const int fd = OpenAppendable(file, limit);
   if (fd < 0) return fail(errno);
-  off_t size = 0;
-  flock(fd, LOCK_EX);
-  const bool prepared = PrepareFile(fd, size);
-  const int prepareError = errno;
-  flock(fd, LOCK_UN);
-  if (!prepared) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0) {
+    const int statError = errno;
     close(fd);
-    return fail(prepareError);
+    return fail(statError);
   }
+  const auto size = static_cast<std::size_t>(info.st_size);
   // Reserved at the limit; pages past the end of the file are only touched
   // after Grow has made them part of it.
   void* mapping = mmap(nullptr, limit, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_NORESERVE, fd, 0);
@@ -73,7 +121,7 @@ std::optional<TraceWriter> TraceWriter::Open(const std::filesystem::path& file,
     close(fd);
     return fail(mapError);
   }
-  const std::size_t available = std::min(static_cast<std::size_t>(size), limit);
+  const std::size_t available = std::min(size, limit);
   return TraceWriter(fd, static_cast<unsigned char*>(mapping), limit, available);
 }
 

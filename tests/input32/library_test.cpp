@@ -142,10 +142,9 @@ TEST_F(SimulatedLibrary, StepPulseDecodesFromTheTrace) {
   ASSERT_EQ(events.size(), 3u);
   for (const auto& event : events) {
     EXPECT_TRUE(event.direction);
-    ASSERT_TRUE(event.pulseWidth.has_value());
-    EXPECT_GE(*event.pulseWidth, 0);
-    ASSERT_TRUE(event.directionSetup.has_value());
-    EXPECT_GE(*event.directionSetup, 0);
+    EXPECT_EQ(event.data, 0x03);
+    EXPECT_TRUE(event.pulseWidth.has_value());
+    EXPECT_TRUE(event.directionSetup.has_value());
   }
 }
 

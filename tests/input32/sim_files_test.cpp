@@ -262,6 +262,29 @@ TEST(Trace, PastTheLimitAccessesAreCountedAsDropped) {
   EXPECT_EQ(trace->dropped, 2u);
 }
 
+TEST(Trace, FullTraceIsStartedAnewWhileItsWriterGoesOn) {
+  TempDir dir;
+  const auto file = dir.path() / input32::kTraceFileName;
+  const std::size_t limit =
+      sizeof(input32::trace_format::Header) + 2 * sizeof(input32::trace_format::Record);
+  auto first = TraceWriter::Open(file, limit);
+  ASSERT_TRUE(first);
+  for (std::uint8_t i = 0; i < 3; ++i) first->Append(888, i, Access::Write);
+
+  auto second = TraceWriter::Open(file, limit);
+  ASSERT_TRUE(second);
+  second->Append(632, 9, Access::Write);
+  first->Append(888, 7, Access::Write);  // into its own, put-aside file
+
+  const auto trace = input32::ReadTrace(file);
+  ASSERT_TRUE(trace);
+  EXPECT_EQ(Written(trace->records), (std::vector<TraceRecord>{{0, 632, 9, Access::Write}}));
+  EXPECT_EQ(trace->dropped, 0u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);  // no temporary left behind
+}
+
 TEST(Trace, SlotClaimedButNeverFilledIsSkipped) {
   TempDir dir;
   const auto file = dir.path() / input32::kTraceFileName;

@@ -1,6 +1,12 @@
 #pragma once
 // The two port functions of libinput32.so, bound by name at the first call of
-// either. Shared by the program and libvelkor so both bind the same way.
+// either. Shared by the program and libvelkor so both bind the same way:
+//
+//   input32::PortLibrary port(reinterpret_cast<const void*>(&AnyFunctionOfThisLibrary));
+//   if (!port.Out32(888, byte)) return;  // the user was told; stop the operation
+//
+// After the first call a port call costs one indirect call; the pointers are
+// read atomically, so the binder may be shared between threads.
 #include <atomic>
 #include <cstdint>
 
