@@ -66,16 +66,12 @@ std::filesystem::path SimulatedPortDir() {
 
 std::optional<RegisterFile> RegisterFile::Open(const std::filesystem::path& folder,
                                                std::string* error) {
-  std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) {
-    // Private: the trace shows every move of the machine.
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-      std::filesystem::create_directories(folder, ec);
-      if (ec) {
-        if (error != nullptr) *error = folder.string() + ": " + ec.message();
-        return std::nullopt;
-      }
-    }
+  // Private: the trace shows every move of the machine.
+  std::error_code ignored;
+  std::filesystem::create_directories(folder.parent_path(), ignored);
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+    SetReason(error, folder.string(), errno);
+    return std::nullopt;
   }
   const std::filesystem::path path = folder / kRegisterFileName;
   const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
