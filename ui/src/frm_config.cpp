@@ -1,0 +1,257 @@
+#include "ui/frm_config.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <exception>
+
+#include "platform/component.h"
+#include "platform/messagebox.h"
+#include "platform/numtext.h"
+#include "ui/card_panel.h"
+#include "ui/heating_panel.h"
+#include "ui/jog_panel.h"
+#include "ui/machine_panel.h"
+#include "ui/main_loop.h"
+#include "ui/motor_panel.h"
+#include "ui/pin_panel.h"
+#include "ui/port_panel.h"
+#include "ui/view_panel.h"
+
+namespace ui {
+namespace {
+
+constexpr const char* kUtilityProgId = "VK_DLL.Bits";
+constexpr int kImageConnected = 1;
+constexpr int kImageInputOff = 3;
+constexpr double kDefaultUsbWriteSeconds = 0.0042;
+
+// Start-up steps after the utility object exists go on whatever fails.
+template <class Step>
+void IgnoringFailure(Step&& step) {
+  try {
+    step();
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace
+
+FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), record_(app.record) {
+  app_.frmConfig = this;
+  setWindowTitle(QStringLiteral("Configuration"));
+  menus_ = BuildMenus(*this, controls_);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  tabs_ = new QTabWidget(central);
+  controls_.Add(tabs_, QStringLiteral("SSTab1"));
+
+  auto* connections = new QWidget(tabs_);
+  auto* connectionsLayout = new QHBoxLayout(connections);
+  pins_ = new PinPanel(record_, controls_, connections);
+  auto* right = new QVBoxLayout;
+  motors_ = new MotorPanel(record_, controls_, connections);
+  port_ = new PortPanel(record_, app_.port, controls_, connections);
+  right->addWidget(motors_);
+  right->addWidget(port_);
+  right->addStretch();
+  connectionsLayout->addWidget(pins_);
+  connectionsLayout->addLayout(right);
+  tabs_->addTab(connections, QStringLiteral("Connexions Parallèle DB25"));
+
+  auto* cardTable = new QWidget(tabs_);
+  auto* cardLayout = new QHBoxLayout(cardTable);
+  view_ = new ViewPanel(
+      controls_, [this] { Carte_Machine(); }, cardTable);
+  auto* characteristics = new QVBoxLayout;
+  card_ = new CardPanel(record_, controls_, cardTable);
+  machine_ = new MachinePanel(
+      record_, controls_, [this] { Carte_Machine(); }, cardTable);
+  characteristics->addWidget(card_);
+  characteristics->addWidget(machine_);
+  characteristics->addStretch();
+  cardLayout->addWidget(view_, 1);
+  cardLayout->addLayout(characteristics);
+  tabs_->addTab(cardTable, QStringLiteral("Carte / Table"));
+
+  jog_ = new JogPanel(record_, app_.seams, controls_, central);
+  heating_ = new HeatingPanel(record_, app_.seams, controls_, central);
+  layout->addWidget(tabs_, 1);
+  layout->addWidget(jog_);
+  layout->addWidget(heating_);
+  setCentralWidget(central);
+  status_ = BuildStatusBar(*this, controls_);
+
+  mainLoop_ = new MainLoop(
+      record_, app_.seams.TakeRedrawRequest, [this] { app_.seams.RedrawView(); }, this);
+  ConnectMenus();
+  connect(port_->saveButton(), &QPushButton::clicked, this,
+          [this] { app_.store.Sauver_Configuration(*this); });
+  connect(port_->recallButton(), &QPushButton::clicked, this,
+          [this] { app_.store.Rappeler_Origine(*this); });
+}
+
+FrmConfig::~FrmConfig() {
+  if (app_.frmConfig == this) app_.frmConfig = nullptr;
+}
+
+bool FrmConfig::Form_Load() {
+  if (!Initialiser()) return false;
+  resize(kWidthTwips / kTwipsPerPixel, kHeightTwips / kTwipsPerPixel);
+  tabs_->setCurrentIndex(0);
+  app_.seams.Connexion_USB(this);
+  view_->PreparePicture();
+  app_.seams.InitView(view_->picture());
+  heating_->ShowInputImage(kImageInputOff);
+  firstActivation_ = true;
+  loaded_ = true;
+  return true;
+}
+
+bool FrmConfig::Initialiser() {
+  try {
+    record_.Bits = platform::com::CreateObject(kUtilityProgId);
+  } catch (const std::exception&) {
+    record_.Bits = nullptr;
+  }
+  if (record_.Bits == nullptr) {
+    platform::ShowMessage("VELKOR.DLL absente", "VELKOR - ERREUR", platform::Buttons::Ok,
+                          platform::Icon::Critical);
+    record_.Etat = "";
+    return false;
+  }
+  record_.Port = 888;
+  record_.Timer_Chauffe = 250;
+  record_.V_Max = platform::Variant(6.0);
+  record_.Etat = "Loading";
+  IgnoringFailure([this] { app_.store.Lire_Configuration(*this); });
+  record_.Duree_Chauffe = record_.Timer_Chauffe / 2;
+  record_.Etat = "Loading";
+  IgnoringFailure([this] { Afficher_Configuration(); });
+  IgnoringFailure([this] { app_.seams.Temps_USB(kDefaultUsbWriteSeconds); });
+  IgnoringFailure([this] { app_.seams.Chauffe_Off(); });
+  heating_->ShowInputImage(kImageConnected);
+  record_.Etat = "";
+  return true;
+}
+
+void FrmConfig::Form_Activate() {
+  if (!loaded_ || shutDown_ || activating_) return;
+  activating_ = true;
+  Afficher_Configuration();
+  app_.seams.SelectLanguage(static_cast<int>(std::floor(platform::Val(record_.Langue))));
+  heating_->AlignCalibration();
+  jog_->ShowSpeed();
+  jog_->ShowVMax();
+  card_->ShowCard();
+  machine_->ShowDimensions();
+  SetTitle(config::TitleFor(record_.Machine));
+  Carte_Machine();
+  activating_ = false;
+  if (firstActivation_) {
+    firstActivation_ = false;
+    mainLoop_->Start();
+  }
+}
+
+void FrmConfig::Form_Terminate() {
+  if (!loaded_ || shutDown_) return;
+  shutDown_ = true;
+  record_.Etat = "FIN";
+  record_.Arret = 1;
+  IgnoringFailure([this] { app_.seams.Chauffe_Off(); });
+  {
+    // One batch: a read-only VELKOR.INI is reported once, not per key.
+    const config::ConfigStore::WriteBatch batch = app_.store.BeginWrites();
+    IgnoringFailure([this] { app_.store.Sauver_Configuration(*this); });
+    IgnoringFailure([this] { app_.store.Ecrire_Projet(); });
+  }
+  IgnoringFailure([this] { app_.seams.Deconnexion_USB(); });
+  mainLoop_->Turn();
+}
+
+void FrmConfig::Quitter() { close(); }
+
+void FrmConfig::CheckLanguageEntry(int index) {
+  if (index >= 0 && index < static_cast<int>(menus_.IM_LANGUAGE.size())) {
+    menus_.IM_LANGUAGE[static_cast<std::size_t>(index)]->setChecked(true);
+  }
+}
+
+int FrmConfig::JogSpeedMaximum() const { return jog_->speed()->maximum(); }
+
+void FrmConfig::SetJogSpeedValue(int value) { jog_->speed()->setValue(value); }
+
+void FrmConfig::SetTitle(const std::string& title) {
+  setWindowTitle(QString::fromStdString(title));
+}
+
+config::WindowValues FrmConfig::TakeValues() const {
+  config::WindowValues values;
+  values.pinLists = pins_->pinTexts();
+  values.nbPas = motors_->stepCountTexts();
+  values.inv = pins_->inversions();
+  values.mm = motors_->millimetreTexts();
+  values.lpt1Selected = port_->lpt1Selected();
+  return values;
+}
+
+void FrmConfig::Afficher_Configuration() {
+  pins_->ShowPins();
+  motors_->ShowStepCounts();
+  pins_->ShowInversions(app_.seams.Brochage_USB);
+  motors_->ShowMillimetres();
+  machine_->ShowDimensions();
+  card_->ShowCard();
+  port_->ShowPort();
+  card_->ShowTimerExterne();
+  machine_->ShowMotorSide();
+  machine_->ShowWings();
+  pins_->ShowSidePins();
+  machine_->ShowEndStops();
+}
+
+void FrmConfig::Carte_Machine() { app_.seams.Carte_Machine(); }
+
+bool FrmConfig::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return handled;
+}
+
+void FrmConfig::closeEvent(QCloseEvent* event) {
+  Form_Terminate();
+  event->accept();
+  emit programEnded();
+}
+
+void FrmConfig::ConnectMenus() {
+  connect(menus_.IM_QUIT, &QAction::triggered, this, &FrmConfig::Quitter);
+  connect(menus_.IM_SELECT_TABLE, &QAction::triggered, this, &FrmConfig::SelectTable);
+  connect(menus_.IM_ADD_TABLE, &QAction::triggered, this,
+          [this] { app_.store.Ecrire_Table(*this, config::TableWrite::New); });
+  connect(menus_.IM_ORIGINE, &QAction::triggered, this,
+          [this] { app_.store.Rappeler_Origine(*this); });
+  connect(menus_.IM_Jauge_Show, &QAction::triggered, this, [this] { app_.seams.ShowHideJauge(); });
+  connect(menus_.MN_About, &QAction::triggered, this, [this] { app_.seams.ShowAbout(); });
+  for (std::size_t index = 0; index < menus_.IM_LANGUAGE.size(); ++index) {
+    connect(menus_.IM_LANGUAGE[index], &QAction::triggered, this,
+            [this, index] { app_.seams.SelectLanguage(static_cast<int>(index)); });
+  }
+}
+
+void FrmConfig::SelectTable() {
+  record_.Etat = "Loading";
+  app_.store.Lire_Table(*this, config::TableRead::Choose);
+  record_.Etat = "";
+}
+
+}  // namespace ui
