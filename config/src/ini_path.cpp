@@ -20,8 +20,6 @@ fs::path FromEnv(const char* name) {
   return value ? fs::path(value) : fs::path();
 }
 
-bool IsWritableFolder(const fs::path& folder) { return access(folder.c_str(), W_OK | X_OK) == 0; }
-
 // XDG asks to ignore a relative $XDG_CONFIG_HOME.
 fs::path UserConfigFolder(const UserFolders& user) {
   if (user.xdgConfigHome.is_absolute()) return user.xdgConfigHome / "vksetup";
