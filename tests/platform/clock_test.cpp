@@ -22,8 +22,7 @@ class CurrencyRows : public ::testing::TestWithParam<CurrencyRow> {};
 // double: 0.00015 is a tie (to 0.0002) although its binary value x 10000 is
 // 1.4999999999999998.
 TEST_P(CurrencyRows, FromDoubleRoundsHalfEvenOnDecimalText) {
-  EXPECT_EQ(Currency::FromDouble(GetParam().seconds).raw(), GetParam().raw)
-      << GetParam().seconds;
+  EXPECT_EQ(Currency::FromDouble(GetParam().seconds).raw(), GetParam().raw) << GetParam().seconds;
 }
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
@@ -32,11 +31,11 @@ constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 INSTANTIATE_TEST_SUITE_P(
     Rows, CurrencyRows,
     ::testing::Values(CurrencyRow{0, 0}, CurrencyRow{0.0042, 42}, CurrencyRow{250, 2'500'000},
-                      CurrencyRow{0.00145, 14}, CurrencyRow{0.00155, 16},
-                      CurrencyRow{0.00015, 2}, CurrencyRow{0.00025, 2},
-                      CurrencyRow{-0.00015, -2}, CurrencyRow{-0.00145, -14},
-                      CurrencyRow{0.00005, 0}, CurrencyRow{0.00015000001, 2},
-                      CurrencyRow{0.00004999, 0}, CurrencyRow{0.00006, 1},
+                      CurrencyRow{0.00145, 14}, CurrencyRow{0.00155, 16}, CurrencyRow{0.00015, 2},
+                      CurrencyRow{0.00025, 2}, CurrencyRow{-0.00015, -2},
+                      CurrencyRow{-0.00145, -14}, CurrencyRow{0.00005, 0},
+                      CurrencyRow{0.00015000001, 2}, CurrencyRow{0.00004999, 0},
+                      CurrencyRow{0.00006, 1},
                       CurrencyRow{1.0 / 700, 14},  // 0.01 mm at 7 mm/s: 1.4286 ms
                       CurrencyRow{1.23456, 12346}, CurrencyRow{99999.99995, 1'000'000'000},
                       CurrencyRow{1e-300, 0}, CurrencyRow{1e20, kMax}, CurrencyRow{-1e20, kMin},
@@ -85,7 +84,8 @@ TEST(Clock, Millis16IsLowBitsOfMillis) {
   const std::uint32_t after = platform::MillisNow();
   const auto lowBits = static_cast<std::uint16_t>(low);
   // Within [before, after] in 16-bit arithmetic, which wraps as the reading does.
-  EXPECT_LE(static_cast<std::uint16_t>(lowBits - before), static_cast<std::uint16_t>(after - before));
+  EXPECT_LE(static_cast<std::uint16_t>(lowBits - before),
+            static_cast<std::uint16_t>(after - before));
 }
 
 }  // namespace

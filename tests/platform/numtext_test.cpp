@@ -76,12 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ValRow{"1.5.3", 1.5}, ValRow{"1,5", 1}, ValRow{"-3.25", -3.25},
                       ValRow{"- 3", -3}, ValRow{"+4", 4}, ValRow{".5", 0.5}, ValRow{"-.5", -0.5},
                       ValRow{"1e3", 1000}, ValRow{"1 E 3", 1000}, ValRow{"1D2", 100},
-                      ValRow{"1e", 1}, ValRow{"1e+", 1}, ValRow{"2E-2x", 0.02},
-                      ValRow{"\r5", 0}, ValRow{"-", 0}, ValRow{"&HFF", 255},
-                      ValRow{"&hff", 255}, ValRow{"&HFFFF", -1}, ValRow{"&H8000", -32768},
-                      ValRow{"&H10000", 65536}, ValRow{"&HFFFFFFFF", -1}, ValRow{"&O17", 15},
-                      ValRow{"&H1FFFFFFFF", 0}, ValRow{"&", 0}, ValRow{"1e400", 0},
-                      ValRow{"True", 0}));
+                      ValRow{"1e", 1}, ValRow{"1e+", 1}, ValRow{"2E-2x", 0.02}, ValRow{"\r5", 0},
+                      ValRow{"-", 0}, ValRow{"&HFF", 255}, ValRow{"&hff", 255},
+                      ValRow{"&HFFFF", -1}, ValRow{"&H8000", -32768}, ValRow{"&H10000", 65536},
+                      ValRow{"&HFFFFFFFF", -1}, ValRow{"&O17", 15}, ValRow{"&H1FFFFFFFF", 0},
+                      ValRow{"&", 0}, ValRow{"1e400", 0}, ValRow{"True", 0}));
 
 struct TextRow {
   double value;
@@ -106,8 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{2.0 / 3, "0.666666666666667", "0,666666666666667"},
                       TextRow{1e14, "100000000000000", "100000000000000"},
                       TextRow{1e15, "1E+15", "1E+15"},
-                      TextRow{123456789012345678.0, "1.23456789012346E+17",
-                              "1,23456789012346E+17"},
+                      TextRow{123456789012345678.0, "1.23456789012346E+17", "1,23456789012346E+17"},
                       TextRow{1e-4, "0.0001", "0,0001"}, TextRow{1e-5, "1E-05", "1E-05"},
                       TextRow{-1.5e-7, "-1.5E-07", "-1,5E-07"}, TextRow{1e100, "1E+100", "1E+100"},
                       TextRow{1.4286, "1.4286", "1,4286"}));

@@ -54,7 +54,8 @@ TEST_P(ProfileRead, ReturnsValueAndCount) {
   const fs::path file = dir / "test.ini";
   if (row.file) WriteBytes(file, *row.file);
   std::string out = "stale";
-  const std::size_t count = profile::GetString(row.section, row.key, row.def, out, row.buffer, file);
+  const std::size_t count =
+      profile::GetString(row.section, row.key, row.def, out, row.buffer, file);
   EXPECT_EQ(out, row.value);
   EXPECT_EQ(count, row.count);
   if (row.file) {
@@ -95,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"LineWithoutEquals", "[S]\r\nk\r\nk=v\r\n", "S", "k", "d", 128, "v", 1},
         ReadRow{"LineWithoutEqualsOnly", "[S]\r\nk\r\n", "S", "k", "d", 128, "d", 1},
         ReadRow{"FirstDuplicateKey", "[S]\r\nk=1\r\nk=2\r\n", "S", "k", "d", 128, "1", 1},
-        ReadRow{"FirstDuplicateSection", "[S]\r\nk=1\r\n[s]\r\nk=2\r\n", "S", "k", "d", 128, "1", 1},
+        ReadRow{"FirstDuplicateSection", "[S]\r\nk=1\r\n[s]\r\nk=2\r\n", "S", "k", "d", 128, "1",
+                1},
         ReadRow{"OnlyFirstSectionConsulted", "[S]\r\nx=1\r\n[S]\r\nk=2\r\n", "S", "k", "d", 128,
                 "d", 1},
         ReadRow{"KeysBeforeFirstSectionIgnored", "k=v\r\n[S]\r\n", "S", "k", "d", 128, "d", 1},
@@ -192,10 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "[S]\r\nk=2\r\n;k=1\r\n"},
         WriteRow{"Utf8BomKept", "\xEF\xBB\xBF[S]\r\nk=1\r\n", "S", "k", "2",
                  "\xEF\xBB\xBF[S]\r\nk=2\r\n"},
-        WriteRow{"Utf8BomNewSection", "\xEF\xBB\xBF", "S", "k", "2",
-                 "\xEF\xBB\xBF[S]\r\nk=2\r\n"},
-        WriteRow{"Utf16StaysUtf16", Utf16File(u"[S]\r\nk=1\n;\u00E9\r\n"), "S", "k",
-                 "caf\xC3\xA9", Utf16File(u"[S]\r\nk=caf\u00E9\r\n;\u00E9\r\n")},
+        WriteRow{"Utf8BomNewSection", "\xEF\xBB\xBF", "S", "k", "2", "\xEF\xBB\xBF[S]\r\nk=2\r\n"},
+        WriteRow{"Utf16StaysUtf16", Utf16File(u"[S]\r\nk=1\n;\u00E9\r\n"), "S", "k", "caf\xC3\xA9",
+                 Utf16File(u"[S]\r\nk=caf\u00E9\r\n;\u00E9\r\n")},
         WriteRow{"NulBytesKept", "[S]\r\nx=a\0b\r\n\0\r\n"s, "S", "k", "v",
                  "[S]\r\nx=a\0b\r\nk=v\r\n\0\r\n"s},
         WriteRow{"EightBitBytesKept", "[S]\r\nx=\xE9\xFF\r\n", "S", "k", "\xE9",
@@ -210,8 +211,9 @@ TEST(ProfileWrite, WrittenValuesReadBack) {
   ASSERT_TRUE(profile::Put(file, "sens", "X1_Sens", "3"));
   ASSERT_TRUE(profile::Put(file, "Avance", "X2_mm", "\"quoted\""));
   ASSERT_TRUE(profile::Put(file, "Avance", "Blank", " "));
-  EXPECT_EQ(ReadBytes(file),
-            "[Avance]\r\nX1_mm=0,01\r\n= \r\nX2_mm=\"quoted\"\r\nBlank= \r\n[sens]\r\nX1_Sens=3\r\n");
+  EXPECT_EQ(
+      ReadBytes(file),
+      "[Avance]\r\nX1_mm=0,01\r\n= \r\nX2_mm=\"quoted\"\r\nBlank= \r\n[sens]\r\nX1_Sens=3\r\n");
   EXPECT_EQ(profile::Get(file, "AVANCE", "x1_mm"), "0,01");
   EXPECT_EQ(profile::Get(file, "Sens", "X1_SENS"), "3");
   EXPECT_EQ(profile::Get(file, "Avance", "X2_mm"), "quoted");
@@ -269,8 +271,7 @@ TEST(ProfileWriteFailure, FolderInPlaceOfFileFails) {
   EXPECT_FALSE(profile::Put(dir / "test.ini", "S", "k", "v", &why));
   EXPECT_FALSE(why.empty());
   EXPECT_TRUE(fs::is_directory(dir / "test.ini"));
-  EXPECT_EQ(EntriesIn(dir.path()), 1)
-      << "no temporary file left behind";
+  EXPECT_EQ(EntriesIn(dir.path()), 1) << "no temporary file left behind";
 }
 
 TEST(ProfileWriteFile, LeavesNoTemporaryAndKeepsMode) {

@@ -13,7 +13,9 @@ using platform::Buttons;
 using platform::Icon;
 using platform::ShowMessage;
 
-const std::string kText = "Sortie d\xC3\xA9j\xC3\xA0 utilis\xC3\xA9" "e";
+const std::string kText =
+    "Sortie d\xC3\xA9j\xC3\xA0 utilis\xC3\xA9"
+    "e";
 
 struct DefaultAnswerRow {
   Buttons buttons;

@@ -51,7 +51,8 @@ Currency Currency::FromDouble(double seconds) {
     }
     magnitude = magnitude * 10 + digit;
   }
-  if (d.negative) return FromRaw(magnitude >= kLimit ? kMin : -static_cast<std::int64_t>(magnitude));
+  if (d.negative)
+    return FromRaw(magnitude >= kLimit ? kMin : -static_cast<std::int64_t>(magnitude));
   return FromRaw(magnitude >= kLimit ? kMax : static_cast<std::int64_t>(magnitude));
 }
 

@@ -7,8 +7,8 @@ namespace platform::detail {
 
 DecimalDigits ShortestDecimal(double value) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::scientific);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
   const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   DecimalDigits d;
   std::size_t i = 0;

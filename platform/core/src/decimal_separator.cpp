@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,10 +42,9 @@ std::optional<char> SeparatorFromDatabase(const std::string& name) {
 // Languages whose usual decimal separator is a comma, and the places where
 // one of them writes a point.
 constexpr std::array<std::string_view, 47> kCommaLanguages = {
-    "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et",
-    "eu", "fi", "fo", "fr", "gl", "hr", "hu", "hy", "id", "is", "it", "ka",
-    "kk", "ky", "lb", "lt", "lv", "mk", "mn", "nb", "nl", "nn", "no", "pl",
-    "pt", "ro", "ru", "sk", "sl", "sq", "sr", "sv", "tr", "uk", "vi"};
+    "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et", "eu", "fi", "fo", "fr",
+    "gl", "hr", "hu", "hy", "id", "is", "it", "ka", "kk", "ky", "lb", "lt", "lv", "mk", "mn", "nb",
+    "nl", "nn", "no", "pl", "pt", "ro", "ru", "sk", "sl", "sq", "sr", "sv", "tr", "uk", "vi"};
 constexpr std::array<std::string_view, 13> kPointExceptions = {
     "de_CH", "de_LI", "it_CH", "es_MX", "es_US", "es_GT", "es_HN",
     "es_NI", "es_PA", "es_PE", "es_PR", "es_DO", "es_SV"};

@@ -170,7 +170,9 @@ double Val(std::string_view text) {
   return ParseCText(c).value_or(0);
 }
 
-std::string NumberText(double value) { return WithSeparator(GeneralText(value), DecimalSeparator()); }
+std::string NumberText(double value) {
+  return WithSeparator(GeneralText(value), DecimalSeparator());
+}
 
 std::string StrText(double value) {
   const std::string text = GeneralText(value);

@@ -51,7 +51,8 @@ std::optional<std::size_t> ReadValue(std::string_view bytes, std::string_view se
                                      std::string_view key, std::string& out,
                                      std::size_t bufferSize) {
   if (StartsWith(bytes, kUtf16LeBom)) {
-    const std::u16string text = platform::detail::FromUtf16LeBytes(bytes.substr(kUtf16LeBom.size()));
+    const std::u16string text =
+        platform::detail::FromUtf16LeBytes(bytes.substr(kUtf16LeBom.size()));
     const std::u16string sec = platform::detail::Utf8ToUtf16(section);
     const std::u16string k = platform::detail::Utf8ToUtf16(key);
     const auto found = FindValue<char16_t>(text, sec, k);
@@ -94,10 +95,11 @@ std::string EditedBytes(std::string_view bytes, std::string_view section, std::s
     std::string_view body = bytes.substr(kUtf16LeBom.size());
     const std::string_view oddTail = body.substr(body.size() - body.size() % 2);
     const std::u16string text = platform::detail::FromUtf16LeBytes(body);
-    const std::u16string edited =
-        WithValue<char16_t>(text, platform::detail::Utf8ToUtf16(section), platform::detail::Utf8ToUtf16(key),
-                            platform::detail::Utf8ToUtf16(value));
-    return std::string(kUtf16LeBom) + platform::detail::ToUtf16LeBytes(edited) + std::string(oddTail);
+    const std::u16string edited = WithValue<char16_t>(text, platform::detail::Utf8ToUtf16(section),
+                                                      platform::detail::Utf8ToUtf16(key),
+                                                      platform::detail::Utf8ToUtf16(value));
+    return std::string(kUtf16LeBom) + platform::detail::ToUtf16LeBytes(edited) +
+           std::string(oddTail);
   }
   const std::string_view bom = StartsWith(bytes, kUtf8Bom) ? kUtf8Bom : std::string_view{};
   return std::string(bom) + WithValue<char>(bytes.substr(bom.size()), section, key, value);
