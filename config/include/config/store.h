@@ -29,6 +29,8 @@ class ConfigStore {
   ConfigStore& operator=(const ConfigStore&) = delete;
 
   const std::filesystem::path& velkorIni() const { return velkorIni_; }
+  // The chooser may come after the store (it needs the window); nullptr removes it.
+  void SetFileChooser(FileChooser* chooser) { chooser_ = chooser; }
 
   // Never throws; a value that cannot be read ends the load where it stands.
   void Lire_Configuration(ConfigWindow& window);
