@@ -28,6 +28,10 @@ std::string Get(const std::filesystem::path& file, std::string_view section, std
 // key after the section's last key, or adds the section at the end. A missing
 // file is created; a missing folder fails. On failure returns false and, when
 // given, sets why to a readable reason (e.g. "Permission denied").
+// A key of spaces only becomes the empty key (the separator line "= ").
+// Entries that could not read back as written are refused: an empty section,
+// a line break anywhere, ']' in the section, '=' in the key or a key that
+// starts with ';' or '['.
 bool Put(const std::filesystem::path& file, std::string_view section, std::string_view key,
          std::string_view value, std::string* why = nullptr);
 
