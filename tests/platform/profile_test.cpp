@@ -339,3 +339,13 @@ TEST(ProfileLargeFile, RandomBinaryGarbage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileReadFile, FolderInPlaceOfFileGivesDefault) {
+  platform::testing::TempDir dir;
+  std::filesystem::create_directory(dir / "test.ini");
+  EXPECT_EQ(platform::profile::Get(dir / "test.ini", "S", "k", "dflt"), "dflt");
+}
+
+}  // namespace
