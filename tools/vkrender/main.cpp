@@ -56,14 +56,13 @@ int main(int argc, char** argv) {
   view3d::NoViewPointer pointer;
   view3d::PositionTexts positions;  // the motor test window starts empty
   view3d::PrepareView(view);
-  view3d::Carte_Machine(view, vkrender::ReadMachineDimensions(argv[1]), positions, option,
-                        pointer);
+  view3d::Carte_Machine(view, vkrender::ReadMachineDimensions(argv[1]), positions, option, pointer);
 
   view3d::PixelBuffer picture(width, height);
   view3d::ServeRedraw(view, picture);
 
-  const QImage image(reinterpret_cast<const uchar*>(picture.data()), width, height,
-                     width * 4, QImage::Format_RGB32);
+  const QImage image(reinterpret_cast<const uchar*>(picture.data()), width, height, width * 4,
+                     QImage::Format_RGB32);
   if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
     std::fprintf(stderr, "vkrender: cannot write %s\n", argv[2]);
     return 1;

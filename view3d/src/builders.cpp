@@ -29,8 +29,11 @@ class GrowingObject {
   void AddFace(int a, int b, int c) {
     if (!ok()) return;
     if (nextFace_ > kLastSlot) return Fail();
-    view_.Faces[nextFace_++] = {static_cast<std::int16_t>(a), static_cast<std::int16_t>(b),
-                                static_cast<std::int16_t>(c), {}, 0};
+    view_.Faces[nextFace_++] = {static_cast<std::int16_t>(a),
+                                static_cast<std::int16_t>(b),
+                                static_cast<std::int16_t>(c),
+                                {},
+                                0};
   }
   // Sets the counts, welds and moves the mesh into runs of its final length.
   int Finish() {
@@ -60,7 +63,7 @@ int BuildBox(ViewContext& view, const Vector3& size) {
   const int slot = CreateMeshObject(view, 8, 12);
   if (slot == 0) return 0;
   const float sx = size.x, sy = size.y, sz = size.z;
-  const std::array<Vector3, 8> corners{Vector3{0, 0, 0}, {sx, 0, 0}, {sx, 0, sz}, {0, 0, sz},
+  const std::array<Vector3, 8> corners{Vector3{0, 0, 0}, {sx, 0, 0},  {sx, 0, sz},  {0, 0, sz},
                                        {0, sy, 0},       {sx, sy, 0}, {sx, sy, sz}, {0, sy, sz}};
   static constexpr int kFaces[12][3] = {{0, 4, 5}, {0, 5, 1}, {1, 5, 6}, {1, 6, 2},
                                         {2, 6, 7}, {2, 7, 3}, {3, 7, 4}, {3, 4, 0},
@@ -80,8 +83,7 @@ int BuildGrid(ViewContext& view, float width, float depth, int cellsAcross, int 
   if (!grid.ok()) return 0;
   const int nx = cellsAcross, ny = cellsDeep;
   for (int j = 0; j <= ny; ++j)
-    for (int i = 0; i <= nx; ++i)
-      grid.AddVertex({i * width / nx, 0, j * depth / ny});
+    for (int i = 0; i <= nx; ++i) grid.AddVertex({i * width / nx, 0, j * depth / ny});
   auto p = [&](int i, int j) { return grid.vertexSlot(j * (nx + 1) + i); };
   for (int j = 0; j < ny; ++j) {
     for (int i = 0; i < nx; ++i) {

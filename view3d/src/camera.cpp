@@ -64,7 +64,9 @@ Matrix4 BuildProjection(const ViewContext& view, int camera, float width, float 
   const float s = hw > hh ? hw : hh;
   const float t = c.TanHalfFov, n = c.Near, f = c.Far;
   Matrix4 m;
-  m.rows = {Vector4{s, 0, 0, 0}, {0, -s, 0, 0}, {t * hw, t * hh, f * t / (f - n), t},
+  m.rows = {Vector4{s, 0, 0, 0},
+            {0, -s, 0, 0},
+            {t * hw, t * hh, f * t / (f - n), t},
             {0, 0, -f * n * t / (f - n), 0}};
   return m;
 }

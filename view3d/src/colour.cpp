@@ -16,7 +16,8 @@ std::int16_t RoundChannel(double value) {
 }  // namespace
 
 ColourRGB ColourFromPacked(std::int32_t packed) {
-  return {static_cast<std::int16_t>(packed & 255), static_cast<std::int16_t>((packed & 0xFF00) / 256),
+  return {static_cast<std::int16_t>(packed & 255),
+          static_cast<std::int16_t>((packed & 0xFF00) / 256),
           static_cast<std::int16_t>((packed & 0xFF0000) / 65536)};
 }
 

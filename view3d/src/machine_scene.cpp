@@ -65,8 +65,7 @@ int Carte_Machine(ViewContext& view, const MachineDimensions& machine, PositionB
               motorsAtFarEnd ? Vector3{15, P - 40, W - 20} : Vector3{15, -45, W - 20}, kAxisZ,
               -kHalfPi, teal);
   PlaceTurned(view, BuildCylinder(view, 1, P, 16), {15, -40, W - 20}, kAxisZ, -kHalfPi, grey);
-  PlaceTurned(view, BuildCylinder(view, 5, 5, 16), {-15, H - 20, -x2 - 8}, kAxisY, -kHalfPi,
-              teal);
+  PlaceTurned(view, BuildCylinder(view, 5, 5, 16), {-15, H - 20, -x2 - 8}, kAxisY, -kHalfPi, teal);
   PlaceTurned(view, BuildCylinder(view, 5, 5, 16), {W - 20, H - 20, -x1 - 8}, kAxisY, -kHalfPi,
               teal);
   Place(view, BuildBox(view, {15, 2, 10}), {x2, H - 21, -20}, olive);

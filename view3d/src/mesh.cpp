@@ -20,7 +20,8 @@ int Allocate(const ViewContext& view, int n, RunOf run) {
       const int start = run(view.Objects[i]).First;
       int before = 0;
       for (int k = first; k <= last; ++k) {
-        if (run(view.Objects[k]).First < start) before = std::max(before, LastIndex(run(view.Objects[k])));
+        if (run(view.Objects[k]).First < start)
+          before = std::max(before, LastIndex(run(view.Objects[k])));
       }
       if (start - (before + 1) >= n) return before + 1;
     }

@@ -65,9 +65,9 @@ void PaintFlat(ViewContext& view, PixelBuffer& surface, int camera, int count) {
   const bool wire = c.RenderMode == kRenderFilaire;
   for (int i = 0; i < count; ++i) {
     const int f = view.DrawList.data[i];
-    view.FaceColours[f] = wire ? view.Faces[f].Colour
-                               : ShadeColour(view, FaceCentre(view, f), FaceNormal(view, f), f,
-                                             camera);
+    view.FaceColours[f] =
+        wire ? view.Faces[f].Colour
+             : ShadeColour(view, FaceCentre(view, f), FaceNormal(view, f), f, camera);
   }
   constexpr Pixel kWhite = 0xFFFFFF;
   for (int i = 0; i < count; ++i) {
@@ -178,10 +178,10 @@ void BuildDrawList(ViewContext& view, int camera) {
   }
   // Leftovers of a longer list of an earlier frame.
   for (int i = n; i <= kLastSlot && list[i] != 0; ++i) list[i] = 0;
-  platform::CallByName(*view.Bits, "SingleSort",
-                       {platform::Variant::Ref(view.DepthKeys), platform::Variant::Ref(view.DrawList),
-                        platform::Variant(std::int16_t{0}),
-                        platform::Variant(static_cast<std::int16_t>(n - 1))});
+  platform::CallByName(
+      *view.Bits, "SingleSort",
+      {platform::Variant::Ref(view.DepthKeys), platform::Variant::Ref(view.DrawList),
+       platform::Variant(std::int16_t{0}), platform::Variant(static_cast<std::int16_t>(n - 1))});
 }
 
 void DrawScene(ViewContext& view, PixelBuffer& surface, int camera) {
