@@ -26,6 +26,10 @@ bool HeatingTick(MachineContext& context, BitsMember& bitSet, int heatingBit, bo
 
 }  // namespace
 
+platform::Currency StepPeriodOf(const MachineContext& context, double NbPas) {
+  return StepPeriod(context.window.HScroll1().value, NbPas, context.record.X1_mm);
+}
+
 MoveEnd Deplace_LPT(MachineContext& context, double NbPas, std::uint8_t Sens, std::uint8_t Pas,
                     const std::string& Code) {
   config::Configuration& record = context.record;
@@ -43,8 +47,7 @@ MoveEnd Deplace_LPT(MachineContext& context, double NbPas, std::uint8_t Sens, st
   std::int64_t n = 0;
   int c = 0;
   while (static_cast<double>(n) < NbPas) {
-    const platform::Currency period =
-        StepPeriod(context.window.HScroll1().value, NbPas, record.X1_mm);
+    const platform::Currency period = StepPeriodOf(context, NbPas);
     const platform::Currency window = HeatingWindow(context.window.Indice());
     const int threshold = HeatingThreshold(context.window.HScroll11());
     const int heatingBit = BitEquiv(record, record.Pin_Chauffe);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "machine/context.h"
+#include "platform/clock.h"
 
 namespace machine {
 
@@ -15,6 +16,10 @@ enum class MoveEnd {
   PortUnavailable,  // the port library could not be used (the user was told)
   UsbUnavailable,   // the USB step loop is not there
 };
+
+// The step period of a move of NbPas steps now: the speed scroll bar's value
+// and X1's millimetres per step, whichever motors move.
+platform::Currency StepPeriodOf(const MachineContext& context, double NbPas);
 
 // NbPas steps (a fraction counts as one more) of the motors whose bits are in
 // Pas, direction byte Sens; Code names them for the position display.
