@@ -1,6 +1,7 @@
 #include "view3d/interaction.h"
 
 #include <cmath>
+#include <limits>
 
 #include "view3d/camera.h"
 #include "view3d/renderer.h"
@@ -12,6 +13,14 @@ constexpr double kPi = 3.14159265358979;
 constexpr float kPiSingle = static_cast<float>(kPi);
 constexpr float kHalfPiSingle = static_cast<float>(kPi / 2);
 constexpr double kTwoPi = 6.28318530717958;
+
+// Nearest pixel, halves to even, kept inside the 32-bit range.
+std::int32_t ToPosition(float value) {
+  const double r = std::nearbyint(static_cast<double>(value));
+  if (!(r > -2147483648.0)) return std::numeric_limits<std::int32_t>::min();
+  if (!(r < 2147483647.0)) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(r);
+}
 
 }  // namespace
 
@@ -48,8 +57,8 @@ void Picture3_MouseMove(ViewContext& view, ViewPointer& pointer, std::int16_t bu
   } else {
     pointer.SetMousePointer(kPointerDefault);
   }
-  view.ViewMouseX = static_cast<std::int32_t>(std::nearbyint(x));
-  view.ViewMouseY = static_cast<std::int32_t>(std::nearbyint(y));
+  view.ViewMouseX = ToPosition(x);
+  view.ViewMouseY = ToPosition(y);
 }
 
 void Picture3_MouseDown(ViewPointer& pointer, std::int16_t, std::int16_t, float, float) {

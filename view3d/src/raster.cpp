@@ -36,18 +36,16 @@ struct Edge {
 // The triangle as three edges, corners reordered so that the inside is
 // positive; edge i lies opposite corner i. Empty when degenerate.
 struct Coverage {
+  bool swapped;  // corners 1 and 2 exchanged
   std::array<Point, 3> v;
   std::array<Edge, 3> edges;
   std::int64_t area2;
 
-  explicit Coverage(const std::array<Point, 3>& corners)
-      : v(Oriented(corners)), edges{Edge(v[1], v[2]), Edge(v[2], v[0]), Edge(v[0], v[1])} {
+  explicit Coverage(const std::array<Point, 3>& c)
+      : swapped(Edge(c[0], c[1]).At(c[2].x, c[2].y) < 0),
+        v(swapped ? std::array<Point, 3>{c[0], c[2], c[1]} : c),
+        edges{Edge(v[1], v[2]), Edge(v[2], v[0]), Edge(v[0], v[1])} {
     area2 = edges[2].At(v[2].x, v[2].y);
-  }
-
-  static std::array<Point, 3> Oriented(const std::array<Point, 3>& c) {
-    if (Edge(c[0], c[1]).At(c[2].x, c[2].y) < 0) return {c[0], c[2], c[1]};
-    return c;
   }
 
   // Calls span(y, first, last) for every row of covered pixels on the surface.
@@ -170,7 +168,7 @@ void GradientTriangle(PixelBuffer& surface, const std::array<GradientVertex, 3>&
   if (cover.area2 <= 0) return;
   // Corner colours in the order of the oriented corners.
   std::array<const GradientVertex*, 3> c{&corners[0], &corners[1], &corners[2]};
-  if (cover.v[1] != corners[1].at || cover.v[2] != corners[2].at) std::swap(c[1], c[2]);
+  if (cover.swapped) std::swap(c[1], c[2]);
   // Colours are carried as 8-bit levels with 16 fraction bits. A small lift
   // keeps the stepping error from dropping an exact level (every corner
   // colour of the view is a whole level) to the one below.
