@@ -51,20 +51,21 @@ FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(4, 4, 4, 4);
   tabs_ = new QTabWidget(central);
   controls_.Add(tabs_, QStringLiteral("SSTab1"));
 
   auto* connections = new QWidget(tabs_);
-  auto* connectionsLayout = new QHBoxLayout(connections);
+  auto* connectionsLayout = new QVBoxLayout(connections);
+  auto* top = new QHBoxLayout;
   pins_ = new PinPanel(record_, controls_, connections);
-  auto* right = new QVBoxLayout;
   motors_ = new MotorPanel(record_, controls_, connections);
   port_ = new PortPanel(record_, app_.port, controls_, connections);
-  right->addWidget(motors_);
-  right->addWidget(port_);
-  right->addStretch();
-  connectionsLayout->addWidget(pins_);
-  connectionsLayout->addLayout(right);
+  top->addWidget(pins_);
+  top->addWidget(motors_, 0, Qt::AlignTop);
+  connectionsLayout->addLayout(top);
+  connectionsLayout->addWidget(port_);
+  connectionsLayout->addStretch();
   tabs_->addTab(connections, QStringLiteral("Connexions Parallèle DB25"));
 
   auto* cardTable = new QWidget(tabs_);
@@ -84,9 +85,11 @@ FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
 
   jog_ = new JogPanel(record_, app_.seams, controls_, central);
   heating_ = new HeatingPanel(record_, app_.seams, controls_, central);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(jog_);
+  bottom->addWidget(heating_);
   layout->addWidget(tabs_, 1);
-  layout->addWidget(jog_);
-  layout->addWidget(heating_);
+  layout->addLayout(bottom);
   setCentralWidget(central);
   status_ = BuildStatusBar(*this, controls_);
 

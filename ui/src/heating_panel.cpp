@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "platform/numtext.h"
@@ -97,7 +98,7 @@ HeatingPanel::HeatingPanel(config::Configuration& record, const Seams& seams,
   controls.Add(text11_, QStringLiteral("Text11"));
   controls.Add(ledEntree_, QStringLiteral("Led_Entré"), 6);
 
-  auto* layout = new QHBoxLayout(this);
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(chauffe_);
   layout->addWidget(frame8);

@@ -37,26 +37,28 @@ JogPanel::JogPanel(config::Configuration& record, const Seams& seams,
   stop_ = new QPushButton(QStringLiteral("STOP"), frame);
   grid->addWidget(stop_, 1, 3);
 
+  // Right of the two crosses: the distances and the speed box; below them
+  // the speed scroll bar and the two options.
   text12_ = new QLineEdit(QStringLiteral("10"), frame);
   text9_ = new QLineEdit(QStringLiteral("10"), frame);
-  grid->addWidget(new QLabel(QStringLiteral("Axe gauche"), frame), 3, 0, 1, 2);
-  grid->addWidget(text12_, 3, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Axe Droit"), frame), 3, 4, 1, 2);
-  grid->addWidget(text9_, 3, 6);
+  vmax_ = new QLineEdit(frame);
+  grid->addWidget(new QLabel(QStringLiteral("Axe gauche"), frame), 0, 7);
+  grid->addWidget(text12_, 0, 8);
+  grid->addWidget(new QLabel(QStringLiteral("Axe Droit"), frame), 1, 7);
+  grid->addWidget(text9_, 1, 8);
+  grid->addWidget(new QLabel(QStringLiteral("V max (mm/sec)"), frame), 2, 7);
+  grid->addWidget(vmax_, 2, 8);
 
   speed_ = new QScrollBar(Qt::Horizontal, frame);
   speed_->setMinimum(1);
   speed_->setMaximum(6);
   indice1_ = new QLabel(frame);
-  vmax_ = new QLineEdit(frame);
-  grid->addWidget(speed_, 4, 0, 1, 6);
-  grid->addWidget(indice1_, 4, 6);
-  grid->addWidget(new QLabel(QStringLiteral("V max (mm/sec)"), frame), 5, 0, 1, 2);
-  grid->addWidget(vmax_, 5, 2);
   check10_ = new QCheckBox(QStringLiteral("Synchroniser"), frame);
   check11_ = new QCheckBox(QStringLiteral("Guillotine"), frame);
-  grid->addWidget(check10_, 5, 4, 1, 2);
-  grid->addWidget(check11_, 5, 6);
+  grid->addWidget(speed_, 3, 0, 1, 6);
+  grid->addWidget(indice1_, 3, 6);
+  grid->addWidget(check10_, 3, 7);
+  grid->addWidget(check11_, 3, 8);
 
   for (int index = 0; index < 8; ++index) {
     controls.Add(arrows_[static_cast<std::size_t>(index)], QStringLiteral("Command1"), index);

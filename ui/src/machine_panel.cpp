@@ -47,8 +47,11 @@ MachinePanel::MachinePanel(config::Configuration& record, platform::ControlTable
   wingsRightLeft_ = new QRadioButton(QStringLiteral("D/G"));
   endStopsOn_ = new QRadioButton(QStringLiteral("On"));
   endStopsOff_ = new QRadioButton(QStringLiteral("Off"));
-  form->addRow(NewOptionFrame(QStringLiteral("Ailes"), wingsLeftRight_, wingsRightLeft_, frame));
-  form->addRow(NewOptionFrame(QStringLiteral("Butées"), endStopsOn_, endStopsOff_, frame));
+  auto* options = new QHBoxLayout;
+  options->addWidget(
+      NewOptionFrame(QStringLiteral("Ailes"), wingsLeftRight_, wingsRightLeft_, frame));
+  options->addWidget(NewOptionFrame(QStringLiteral("Butées"), endStopsOn_, endStopsOff_, frame));
+  form->addRow(options);
 
   controls.Add(largeur_, QStringLiteral("Text7"));
   controls.Add(longueur_, QStringLiteral("Text6"));

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -90,10 +91,10 @@ PinPanel::PinPanel(config::Configuration& record, platform::ControlTable& contro
   controls.Add(pinChauffe_, QStringLiteral("ComboP"));
   controls.Add(pinTimer_, QStringLiteral("ComboT"));
 
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(frame);
-  layout->addWidget(sides);
+  layout->addWidget(sides, 0, Qt::AlignTop);
 
   // Change = editTextChanged (typing and program alike); Click = activated
   // (an item chosen by the user only). "Inv." acts on clicked, which a

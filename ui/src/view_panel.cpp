@@ -11,7 +11,7 @@ ViewPanel::ViewPanel(platform::ControlTable& controls, std::function<void()> car
                      QWidget* parent)
     : QWidget(parent) {
   picture_ = new QLabel(this);
-  picture_->setMinimumSize(360, 270);
+  picture_->setMinimumSize(280, 210);
   picture_->setFocusPolicy(Qt::ClickFocus);
   auto* frame = new QGroupBox(QStringLiteral("Vue"), this);
   auto* modes = new QVBoxLayout(frame);
