@@ -86,6 +86,24 @@ bool RemoveSections(std::initializer_list<std::string_view> sections, std::strin
   return detail::ReplaceFileAtomically(file, kept, why);
 }
 
+// A library inside the store's folder is kept relative to it, so a program
+// folder copied elsewhere still finds its own servers.
+std::string StoredLibraryPath(const std::filesystem::path& library) {
+  std::error_code ec;
+  const std::filesystem::path base =
+      std::filesystem::weakly_canonical(StorePath().parent_path(), ec);
+  const std::filesystem::path full = std::filesystem::weakly_canonical(library, ec);
+  if (ec || !library.is_absolute()) return library.string();
+  const std::filesystem::path relative = full.lexically_relative(base);
+  if (relative.empty() || *relative.begin() == "..") return library.string();
+  return relative.string();
+}
+
+std::filesystem::path LoadedLibraryPath(const std::string& stored) {
+  const std::filesystem::path path = stored;
+  return path.is_relative() ? StorePath().parent_path() / path : path;
+}
+
 }  // namespace
 
 std::optional<Guid> Guid::Parse(std::string_view text) {
@@ -141,7 +159,7 @@ void SetStorePath(const std::filesystem::path& file) {
 bool RegisterClass(const ClassEntry& entry, std::string* why) {
   const std::string section = ClassSection(entry.clsid);
   return Write(section, kProgIdKey, entry.progId, why) &&
-         Write(section, kServerKey, entry.library.string(), why) &&
+         Write(section, kServerKey, StoredLibraryPath(entry.library), why) &&
          Write(section, kThreadingKey, entry.threadingModel, why) &&
          Write(entry.progId, kClsidKey, entry.clsid.ToString(), why);
 }
@@ -159,8 +177,9 @@ std::optional<ClassEntry> FindByClsid(const Guid& clsid) {
   const std::string section = ClassSection(clsid);
   ClassEntry entry;
   entry.clsid = clsid;
-  entry.library = Read(section, kServerKey);
-  if (entry.library.empty()) return std::nullopt;
+  const std::string library = Read(section, kServerKey);
+  if (library.empty()) return std::nullopt;
+  entry.library = LoadedLibraryPath(library);
   entry.progId = Read(section, kProgIdKey);
   entry.threadingModel = Read(section, kThreadingKey);
   return entry;
@@ -178,7 +197,7 @@ bool RegisterTypeLib(const TypeLibEntry& entry, std::string* why) {
   return Write(section, kNameKey, entry.name, why) &&
          Write(section, kVersionKey, entry.version, why) &&
          Write(section, kLocaleKey, entry.locale, why) &&
-         Write(section, kLibraryKey, entry.library.string(), why);
+         Write(section, kLibraryKey, StoredLibraryPath(entry.library), why);
 }
 
 bool UnregisterTypeLib(const Guid& libid, std::string* why) {
@@ -189,8 +208,9 @@ std::optional<TypeLibEntry> FindTypeLib(const Guid& libid) {
   const std::string section = TypeLibSection(libid);
   TypeLibEntry entry;
   entry.libid = libid;
-  entry.library = Read(section, kLibraryKey);
-  if (entry.library.empty()) return std::nullopt;
+  const std::string library = Read(section, kLibraryKey);
+  if (library.empty()) return std::nullopt;
+  entry.library = LoadedLibraryPath(library);
   entry.name = Read(section, kNameKey);
   entry.version = Read(section, kVersionKey);
   entry.locale = Read(section, kLocaleKey);
@@ -203,8 +223,7 @@ Object CreateObject(std::string_view progId) {
   // Loaded servers stay loaded for the life of the process.
   void* handle = ::dlopen(entry->library.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) throw RuntimeError(err::CannotCreateObject);
-  auto getClassObject =
-      reinterpret_cast<DllGetClassObjectFn>(::dlsym(handle, "DllGetClassObject"));
+  auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(::dlsym(handle, "DllGetClassObject"));
   if (getClassObject == nullptr) throw RuntimeError(err::CannotCreateObject);
   ClassFactory* factory = nullptr;
   if (getClassObject(&entry->clsid, &factory) != kOk || factory == nullptr) {

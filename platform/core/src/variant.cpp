@@ -1,9 +1,9 @@
 #include "platform/variant.h"
 
+#include <strings.h>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
-#include <strings.h>
 
 #include "platform/dispatch.h"
 #include "platform/numtext.h"
@@ -68,28 +68,27 @@ VK_REF_FACTORY(Int16Array)
 #undef VK_REF_FACTORY
 
 VarType Variant::type() const {
-  return std::visit(
-      Overloaded{[](std::monostate) { return VarType::Empty; },
-                 [](std::int16_t) { return VarType::I2; },
-                 [](std::int32_t) { return VarType::I4; },
-                 [](float) { return VarType::R4; },
-                 [](double) { return VarType::R8; },
-                 [](VBool) { return VarType::Bool; },
-                 [](const std::string&) { return VarType::String; },
-                 [](const Object&) { return VarType::Object; },
-                 [](MissingTag) { return VarType::Missing; },
-                 [](const Owned<FloatArray>&) { return VarType::FloatArray; },
-                 [](const Owned<Int16Array>&) { return VarType::Int16Array; },
-                 [](RefTo<std::int16_t>) { return VarType::I2; },
-                 [](RefTo<std::int32_t>) { return VarType::I4; },
-                 [](RefTo<float>) { return VarType::R4; },
-                 [](RefTo<double>) { return VarType::R8; },
-                 [](RefTo<VBool>) { return VarType::Bool; },
-                 [](RefTo<std::string>) { return VarType::String; },
-                 [](RefTo<Variant> r) { return r.p->type(); },
-                 [](RefTo<FloatArray>) { return VarType::FloatArray; },
-                 [](RefTo<Int16Array>) { return VarType::Int16Array; }},
-      v_);
+  return std::visit(Overloaded{[](std::monostate) { return VarType::Empty; },
+                               [](std::int16_t) { return VarType::I2; },
+                               [](std::int32_t) { return VarType::I4; },
+                               [](float) { return VarType::R4; },
+                               [](double) { return VarType::R8; },
+                               [](VBool) { return VarType::Bool; },
+                               [](const std::string&) { return VarType::String; },
+                               [](const Object&) { return VarType::Object; },
+                               [](MissingTag) { return VarType::Missing; },
+                               [](const Owned<FloatArray>&) { return VarType::FloatArray; },
+                               [](const Owned<Int16Array>&) { return VarType::Int16Array; },
+                               [](RefTo<std::int16_t>) { return VarType::I2; },
+                               [](RefTo<std::int32_t>) { return VarType::I4; },
+                               [](RefTo<float>) { return VarType::R4; },
+                               [](RefTo<double>) { return VarType::R8; },
+                               [](RefTo<VBool>) { return VarType::Bool; },
+                               [](RefTo<std::string>) { return VarType::String; },
+                               [](RefTo<Variant> r) { return r.p->type(); },
+                               [](RefTo<FloatArray>) { return VarType::FloatArray; },
+                               [](RefTo<Int16Array>) { return VarType::Int16Array; }},
+                    v_);
 }
 
 bool Variant::isByRef() const { return v_.index() >= Storage(RefTo<std::int16_t>{}).index(); }
@@ -119,23 +118,23 @@ Variant Variant::value() const {
 }
 
 double Variant::toDouble() const {
-  return std::visit(Overloaded{[](std::monostate) { return 0.0; },
-                               [](std::int16_t v) { return static_cast<double>(v); },
-                               [](std::int32_t v) { return static_cast<double>(v); },
-                               [](float v) { return static_cast<double>(v); },
-                               [](double v) { return v; },
-                               [](VBool v) { return static_cast<double>(v.value); },
-                               [](const std::string& s) {
-                                 const std::optional<double> n = StrictNumber(s);
-                                 if (!n) Raise(err::TypeMismatch);
-                                 return *n;
-                               },
-                               [](const Object& o) { return DefaultValueOf(o).toDouble(); },
-                               [this](const auto&) -> double {
-                                 if (isByRef()) return value().toDouble();
-                                 Raise(err::TypeMismatch);
-                               }},
-                    v_);
+  return std::visit(
+      Overloaded{[](std::monostate) { return 0.0; },
+                 [](std::int16_t v) { return static_cast<double>(v); },
+                 [](std::int32_t v) { return static_cast<double>(v); },
+                 [](float v) { return static_cast<double>(v); }, [](double v) { return v; },
+                 [](VBool v) { return static_cast<double>(v.value); },
+                 [](const std::string& s) {
+                   const std::optional<double> n = StrictNumber(s);
+                   if (!n) Raise(err::TypeMismatch);
+                   return *n;
+                 },
+                 [](const Object& o) { return DefaultValueOf(o).toDouble(); },
+                 [this](const auto&) -> double {
+                   if (isByRef()) return value().toDouble();
+                   Raise(err::TypeMismatch);
+                 }},
+      v_);
 }
 
 std::int16_t Variant::toInt16() const {
@@ -170,20 +169,19 @@ bool Variant::toBool() const {
 }
 
 std::string Variant::toString() const {
-  return std::visit(
-      Overloaded{[](std::monostate) { return std::string(); },
-                 [](std::int16_t v) { return NumberText(v); },
-                 [](std::int32_t v) { return NumberText(v); },
-                 [](float v) { return NumberText(SingleAsDecimal(v)); },
-                 [](double v) { return NumberText(v); },
-                 [](VBool v) { return std::string(v.value != 0 ? "True" : "False"); },
-                 [](const std::string& s) { return s; },
-                 [](const Object& o) { return DefaultValueOf(o).toString(); },
-                 [this](const auto&) -> std::string {
-                   if (isByRef()) return value().toString();
-                   Raise(err::TypeMismatch);
-                 }},
-      v_);
+  return std::visit(Overloaded{[](std::monostate) { return std::string(); },
+                               [](std::int16_t v) { return NumberText(v); },
+                               [](std::int32_t v) { return NumberText(v); },
+                               [](float v) { return NumberText(SingleAsDecimal(v)); },
+                               [](double v) { return NumberText(v); },
+                               [](VBool v) { return std::string(v.value != 0 ? "True" : "False"); },
+                               [](const std::string& s) { return s; },
+                               [](const Object& o) { return DefaultValueOf(o).toString(); },
+                               [this](const auto&) -> std::string {
+                                 if (isByRef()) return value().toString();
+                                 Raise(err::TypeMismatch);
+                               }},
+                    v_);
 }
 
 Object Variant::toObject() const {

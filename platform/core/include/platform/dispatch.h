@@ -76,10 +76,10 @@ void SetProperty(Dispatch& object, std::string_view name, Variant value);
 
 struct ParamSpec {
   std::string_view name;
-  VarType type;           // VarType::Variant for a variant parameter
-  bool inOut = false;     // by reference: may write back into a caller's variable
-  bool optional = false;  // when left out, the member gets defaultValue
-  Variant defaultValue{}; // converted to the type; Missing() stays missing
+  VarType type;            // VarType::Variant for a variant parameter
+  bool inOut = false;      // by reference: may write back into a caller's variable
+  bool optional = false;   // when left out, the member gets defaultValue
+  Variant defaultValue{};  // converted to the type; Missing() stays missing
 };
 
 // Receives one slot per declared parameter, each holding exactly the

@@ -37,7 +37,9 @@ template <class T>
 struct SafeArray {
   std::int32_t lowerBound = 0;
   std::vector<T> data;
-  std::int32_t upperBound() const { return lowerBound + static_cast<std::int32_t>(data.size()) - 1; }
+  std::int32_t upperBound() const {
+    return lowerBound + static_cast<std::int32_t>(data.size()) - 1;
+  }
   T& at(std::int32_t index);  // raises "Subscript out of range" (9) outside the bounds
 };
 using FloatArray = SafeArray<float>;
