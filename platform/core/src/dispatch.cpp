@@ -1,6 +1,6 @@
 #include "platform/dispatch.h"
 
-#include <array>
+#include <new>
 
 namespace platform {
 
@@ -53,6 +53,28 @@ Variant SlotFor(const ParamSpec& param, const Variant& arg) {
   }
   return arg.convertedTo(param.type);
 }
+
+// Up to N variants built in place and destroyed with the buffer.
+template <std::size_t N>
+class SlotBuffer {
+ public:
+  SlotBuffer() = default;
+  SlotBuffer(const SlotBuffer&) = delete;
+  SlotBuffer& operator=(const SlotBuffer&) = delete;
+  ~SlotBuffer() {
+    for (std::size_t i = 0; i < count_; ++i) data()[i].~Variant();
+  }
+  void Add(Variant&& v) {
+    new (&storage_[count_ * sizeof(Variant)]) Variant(std::move(v));
+    ++count_;
+  }
+  std::span<Variant> span() { return {data(), count_}; }
+
+ private:
+  Variant* data() { return std::launder(reinterpret_cast<Variant*>(storage_)); }
+  alignas(Variant) unsigned char storage_[N * sizeof(Variant)];
+  std::size_t count_ = 0;
+};
 
 }  // namespace
 
@@ -149,19 +171,20 @@ Variant DispatchTable::Invoke(Dispatch& self, std::int32_t dispid, InvokeKind ki
   const std::vector<ParamSpec>& params = member->params;
   if (args.size() > params.size()) throw RuntimeError(err::WrongArgumentCount);
 
-  std::array<Variant, kMaxParams> slots;
+  // Only as many slots as the member declares, on the stack.
+  SlotBuffer<kMaxParams> slots;
   for (std::size_t i = 0; i < params.size(); ++i) {
     const bool given = i < args.size() && !args[i].isMissing();
     if (given) {
-      slots[i] = SlotFor(params[i], args[i]);
+      slots.Add(SlotFor(params[i], args[i]));
     } else if (params[i].optional) {
-      slots[i] = params[i].defaultValue.convertedTo(
-          params[i].defaultValue.isMissing() ? VarType::Missing : params[i].type);
+      slots.Add(params[i].defaultValue.convertedTo(
+          params[i].defaultValue.isMissing() ? VarType::Missing : params[i].type));
     } else {
       throw RuntimeError(err::ArgumentNotOptional);
     }
   }
-  return member->function(self, std::span<Variant>(slots.data(), params.size()));
+  return member->function(self, slots.span());
 }
 
 }  // namespace platform
