@@ -60,6 +60,15 @@ TEST_F(StoreTest, ARegisteredClassIsFoundByProgIdInAnyCaseAndByClsid) {
   EXPECT_FALSE(platform::com::FindByClsid(kOtherClsid));
 }
 
+TEST_F(StoreTest, ALibraryBesideTheStoreIsKeptRelativeToIt) {
+  const std::filesystem::path library = dir.path() / "libthing.so";
+  ASSERT_TRUE(platform::com::RegisterClass({kClsid, "Test.Thing", library, "Apartment"}));
+  EXPECT_NE(dir.Read("vkregistry.ini").find("InprocServer32=libthing.so"), std::string::npos);
+  const auto entry = platform::com::FindByProgId("Test.Thing");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(entry->library, library);
+}
+
 TEST_F(StoreTest, UnregisteringRemovesOnlyThatClass) {
   ASSERT_TRUE(
       platform::com::RegisterClass({kOtherClsid, "Test.Other", "/x/other.so", "Apartment"}));
