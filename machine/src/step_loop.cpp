@@ -62,10 +62,15 @@ MoveEnd Deplace_LPT(MachineContext& context, double NbPas, std::uint8_t Sens, st
         return MoveEnd::PortUnavailable;
       }
       if (static_cast<double>(n) < NbPas) {
+        // The next period runs from the moment this step fell due, so the
+        // pulse and the display do not stretch every period.
+        std::int64_t due = now;
         if (platform::CounterSeconds(tPas, now) >= period.value()) {
           if (!WriteRegister(context, data, Sens)) return MoveEnd::PortUnavailable;
           PulseWait();
           armed = false;
+        } else {
+          due = platform::CounterNow();
         }
         if (!armed) {
           armed = true;
@@ -74,7 +79,7 @@ MoveEnd Deplace_LPT(MachineContext& context, double NbPas, std::uint8_t Sens, st
           if (!WriteRegister(context, data, Sens)) return MoveEnd::PortUnavailable;
           ++n;
           Affiche_Position(context, Code);
-          tPas = platform::CounterNow();
+          tPas = due;
         }
       }
       now = platform::CounterNow();

@@ -70,12 +70,13 @@ TEST_P(Guillotine, RunsTheMirrorMoveBackOverTheSameDistance) {
 
 INSTANTIATE_TEST_SUITE_P(
     Jog, Guillotine,
-    ::testing::Values(GuillotineRow{1, 0, {{1, true, 4}, {1, false, 4}}},
-                      GuillotineRow{1, 1, {{1, true, 4}, {2, true, 4}, {1, false, 4}, {2, false, 4}}},
-                      GuillotineRow{6, 1, {{1, false, 4}, {2, false, 4}, {1, true, 4}, {2, true, 4}}},
-                      GuillotineRow{0, 0, {{3, true, 4}, {3, false, 4}}},
-                      GuillotineRow{7, 0, {{4, false, 4}, {4, true, 4}}},
-                      GuillotineRow{4, 1, {{3, true, 4}, {4, true, 4}, {3, false, 4}, {4, false, 4}}}));
+    ::testing::Values(
+        GuillotineRow{1, 0, {{1, true, 4}, {1, false, 4}}},
+        GuillotineRow{1, 1, {{1, true, 4}, {2, true, 4}, {1, false, 4}, {2, false, 4}}},
+        GuillotineRow{6, 1, {{1, false, 4}, {2, false, 4}, {1, true, 4}, {2, true, 4}}},
+        GuillotineRow{0, 0, {{3, true, 4}, {3, false, 4}}},
+        GuillotineRow{7, 0, {{4, false, 4}, {4, true, 4}}},
+        GuillotineRow{4, 1, {{3, true, 4}, {4, true, 4}, {3, false, 4}, {4, false, 4}}}));
 
 struct PairRow {
   int index;
@@ -213,11 +214,10 @@ TEST_P(MoteursOn, ClearsTheEnableBitAndWritesOnlyWhenItWasSet) {
 }
 
 using input32::Access;
-INSTANTIATE_TEST_SUITE_P(
-    Jog, MoteursOn,
-    ::testing::Values(EnableRow{0x00, {Access::Read}, 0x00},
-                      EnableRow{0x04, {Access::Read}, 0x04},
-                      EnableRow{0x0C, {Access::Read, Access::Write}, 0x04}));
+INSTANTIATE_TEST_SUITE_P(Jog, MoteursOn,
+                         ::testing::Values(EnableRow{0x00, {Access::Read}, 0x00},
+                                           EnableRow{0x04, {Access::Read}, 0x04},
+                                           EnableRow{0x0C, {Access::Read, Access::Write}, 0x04}));
 
 TEST_F(Jog, MoteursOffAndChauffeOffChangeOnlyTheirBit) {
   SetControl(0x05);

@@ -24,12 +24,12 @@ TEST_P(StepPeriodTable, IsRoundedToATenThousandthOfASecond) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pacing, StepPeriodTable,
-    ::testing::Values(PeriodRow{7, 100, 0.01, 14},      // 1.4286 ms
-                      PeriodRow{7, 3.5, 0.01, 14},      // a fraction of a step changes nothing
-                      PeriodRow{6, 4, 0.3, 500},        // 50 ms
-                      PeriodRow{0, 4, 0.3, 3000},       // below the bar's minimum counts as 1
-                      PeriodRow{6, 1, 0.0002, 0},       // under 0.00005 s: full speed
-                      PeriodRow{6, 0, 0.3, 0}));         // nothing to pace
+    ::testing::Values(PeriodRow{7, 100, 0.01, 14},  // 1.4286 ms
+                      PeriodRow{7, 3.5, 0.01, 14},  // a fraction of a step changes nothing
+                      PeriodRow{6, 4, 0.3, 500},    // 50 ms
+                      PeriodRow{0, 4, 0.3, 3000},   // below the bar's minimum counts as 1
+                      PeriodRow{6, 1, 0.0002, 0},   // under 0.00005 s: full speed
+                      PeriodRow{6, 0, 0.3, 0}));    // nothing to pace
 
 struct WindowRow {
   const char* indice;
@@ -43,8 +43,8 @@ TEST_P(HeatingWindowTable, IsAQuarterMillisecondPerTenPercent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pacing, HeatingWindowTable,
-                         ::testing::Values(WindowRow{"0", 0}, WindowRow{"1", 0},
-                                           WindowRow{"2", 0}, WindowRow{"4", 1},
+                         ::testing::Values(WindowRow{"0", 0}, WindowRow{"1", 0}, WindowRow{"2", 0},
+                                           WindowRow{"4", 1},
                                            WindowRow{"50", 12},  // 0.00125, halves to even
                                            WindowRow{"100", 25}, WindowRow{"", 0}));
 

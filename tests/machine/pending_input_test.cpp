@@ -1,10 +1,10 @@
 // The pending-input check: cheap "nothing" between polls, a true answer when
 // something is queued, and delivery only then.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/pending_input.h"
 

@@ -43,18 +43,23 @@ TEST_P(VaPosition, StepsEveryUnfinishedMotorOncePerGroup) {
   EXPECT_EQ(record_.Arret, 0) << "a normal end leaves the stop flag alone";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Position, VaPosition,
-    ::testing::Values(
-        // Remaining 0.1 and 1.5: after one group the sum is -0.9 + 0.5 < 0.
-        VaRow{{"0.1", "1.5", "0", "0"}, 1, {{1, false, 1}, {2, false, 1}},
-              {"-0.90", "0.50", "0", "0"}},
-        // Finished motors leave the code, so their fields stop moving.
-        VaRow{{"0.6", "0.3", "-0.3", "0"}, 0.3, {{1, false, 2}, {2, false, 1}, {3, false, 1}},
-              {"0.00", "0.00", "0.00", "0"}},
-        VaRow{{"-0.6", "0", "0.6", "0"}, 0.3, {{1, true, 2}, {3, true, 2}},
-              {"0.00", "0", "0.00", "0"}},
-        VaRow{{"0", "0", "0", "0"}, 0.3, {}, {"0", "0", "0", "0"}}));
+INSTANTIATE_TEST_SUITE_P(Position, VaPosition,
+                         ::testing::Values(
+                             // Remaining 0.1 and 1.5: after one group the sum is -0.9 + 0.5 < 0.
+                             VaRow{{"0.1", "1.5", "0", "0"},
+                                   1,
+                                   {{1, false, 1}, {2, false, 1}},
+                                   {"-0.90", "0.50", "0", "0"}},
+                             // Finished motors leave the code, so their fields stop moving.
+                             VaRow{{"0.6", "0.3", "-0.3", "0"},
+                                   0.3,
+                                   {{1, false, 2}, {2, false, 1}, {3, false, 1}},
+                                   {"0.00", "0.00", "0.00", "0"}},
+                             VaRow{{"-0.6", "0", "0.6", "0"},
+                                   0.3,
+                                   {{1, true, 2}, {3, true, 2}},
+                                   {"0.00", "0", "0.00", "0"}},
+                             VaRow{{"0", "0", "0", "0"}, 0.3, {}, {"0", "0", "0", "0"}}));
 
 TEST_F(Position, StopDuringAPositionMoveClearsTheControlRegister) {
   SetPositions({"3", "0", "0", "0"});
@@ -114,9 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                       EndStopRow{0, 0, 0, "-0.51", false, "-0.51"},
                       EndStopRow{0, 1, 1, "500.00", false, "500.00"},
                       EndStopRow{0, 1, 1, "500.01", true, "500.01"},
-                      EndStopRow{0, 1, 3, "300.01", true, "300.01"},   // Y against Hauteur
-                      EndStopRow{0, 1, 2, "400", true, "400"},         // Y against Hauteur
-                      EndStopRow{0, 1, 0, "400", false, "400"},        // X against Longueur
+                      EndStopRow{0, 1, 3, "300.01", true, "300.01"},  // Y against Hauteur
+                      EndStopRow{0, 1, 2, "400", true, "400"},        // Y against Hauteur
+                      EndStopRow{0, 1, 0, "400", false, "400"},       // X against Longueur
                       EndStopRow{1, 1, 2, "", false, "0"}));
 
 TEST_F(Position, UpperEndLooksAtEveryField) {
@@ -168,10 +173,10 @@ TEST_P(Raz, ResetsThePositionsUnlessAnsweredNo) {
   EXPECT_EQ(Fields(), GetParam().after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Position, Raz,
-    ::testing::Values(RazRow{platform::Answer::No, {"1.20", "-0.30", "2", "0.60"}},
-                      RazRow{platform::Answer::Yes, {"0", "0", "0", "0"}}));
+INSTANTIATE_TEST_SUITE_P(Position, Raz,
+                         ::testing::Values(RazRow{platform::Answer::No,
+                                                  {"1.20", "-0.30", "2", "0.60"}},
+                                           RazRow{platform::Answer::Yes, {"0", "0", "0", "0"}}));
 
 }  // namespace
 }  // namespace machine_test
