@@ -90,8 +90,8 @@ RuntimeError::RuntimeError(int number, const std::string& description)
 
 RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(number)) {}
 
-Variant CallByName(Dispatch& object, std::string_view name, std::span<Variant> args,
-                   InvokeKind kind) {
+Variant InvokeByName(Dispatch& object, std::string_view name, std::span<Variant> args,
+                     InvokeKind kind) {
   const std::optional<std::int32_t> id = object.IdOfName(name);
   if (!id) throw RuntimeError(err::NoSuchMember);
   return object.Invoke(*id, kind, args);
@@ -99,15 +99,15 @@ Variant CallByName(Dispatch& object, std::string_view name, std::span<Variant> a
 
 Variant CallByName(Dispatch& object, std::string_view name, std::vector<Variant> args,
                    InvokeKind kind) {
-  return CallByName(object, name, std::span<Variant>(args), kind);
+  return InvokeByName(object, name, std::span<Variant>(args), kind);
 }
 
 Variant GetProperty(Dispatch& object, std::string_view name) {
-  return CallByName(object, name, std::span<Variant>(), InvokeKind::PropertyGet);
+  return InvokeByName(object, name, {}, InvokeKind::PropertyGet);
 }
 
 void SetProperty(Dispatch& object, std::string_view name, Variant value) {
-  CallByName(object, name, std::span<Variant>(&value, 1), InvokeKind::PropertyPut);
+  InvokeByName(object, name, std::span<Variant>(&value, 1), InvokeKind::PropertyPut);
 }
 
 // FNV-1a over the lower-case letters.

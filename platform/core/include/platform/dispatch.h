@@ -62,10 +62,15 @@ class Dispatch {
 // Resolves the name at call time and invokes. Unknown names raise NoSuchMember (438).
 Variant CallByName(Dispatch& object, std::string_view name, std::vector<Variant> args = {},
                    InvokeKind kind = InvokeKind::Method);
-// The same over arguments the caller keeps (a plain array on its stack: no
-// allocation on the way in).
-Variant CallByName(Dispatch& object, std::string_view name, std::span<Variant> args,
-                   InvokeKind kind = InvokeKind::Method);
+// The same over arguments the caller keeps (no allocation on the way in).
+Variant InvokeByName(Dispatch& object, std::string_view name, std::span<Variant> args,
+                     InvokeKind kind = InvokeKind::Method);
+// A plain array of arguments on the caller's stack.
+template <std::size_t N>
+Variant CallByName(Dispatch& object, std::string_view name, Variant (&args)[N],
+                   InvokeKind kind = InvokeKind::Method) {
+  return InvokeByName(object, name, std::span<Variant>(args, N), kind);
+}
 Variant GetProperty(Dispatch& object, std::string_view name);
 void SetProperty(Dispatch& object, std::string_view name, Variant value);
 
