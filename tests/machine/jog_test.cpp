@@ -155,6 +155,7 @@ TEST_F(Jog, HeatingThresholdOf9999KeepsTheHeatingOffFor9998Ticks) {
   window_.onPass = [this](long pass) {
     if (pass == 15000) machine::Command2_Click(Context());
   };
+  record_.Arret = 0;  // as a jog starts
   EXPECT_EQ(machine::Deplace_LPT(Context(), 1000, 0, 0x01, "X1A"), machine::MoveEnd::Stopped);
 
   std::vector<bool> heating;
