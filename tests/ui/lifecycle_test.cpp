@@ -1,11 +1,14 @@
 // Start-up, activation and shutdown of the configuration window.
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <algorithm>
 
 #include "platform/profile.h"
 #include "ui/heating_panel.h"
 #include "ui/main_loop.h"
+#include "ui/view_panel.h"
 #include "window_fixture.h"
 
 namespace ui_test {
@@ -71,6 +74,26 @@ TEST_F(LifecycleTest, EveryActivationRefillsButOnlyTheFirstStartsTheLoop) {
   }
   EXPECT_EQ(window->mainLoop().starts(), 1);
   EXPECT_TRUE(window->mainLoop().running());
+}
+
+TEST_F(LifecycleTest, MainLoopDrawsTheMachineOnceTheWindowIsIdle) {
+  Start();
+  QApplication::processEvents();
+  const view3d::PixelBuffer& image = window->viewPanel().picture()->image();
+  ASSERT_GT(image.width(), 0);
+  const auto lit = std::count_if(image.pixels().begin(), image.pixels().end(),
+                                 [](view3d::Pixel p) { return (p & 0xFFFFFFu) != 0; });
+  EXPECT_GT(lit, 100);
+  EXPECT_FALSE(app->view.ViewRedraw);
+  EXPECT_FLOAT_EQ(app->view.ViewDistance, 370);
+}
+
+TEST_F(LifecycleTest, JaugeShowsThenHidesTheMotorTestWindow) {
+  Start();
+  window->menus().IM_Jauge_Show->trigger();
+  ASSERT_TRUE(app->jauge->IsVisible());
+  window->menus().IM_Jauge_Show->trigger();
+  EXPECT_FALSE(app->jauge->IsVisible());
 }
 
 TEST_F(LifecycleTest, StartupSetsTheHeatingAndSpeedDefaults) {

@@ -1,9 +1,12 @@
 #include "ui/frm_config.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -11,6 +14,8 @@
 #include <cmath>
 #include <exception>
 
+#include "machine/port_control.h"
+#include "machine/test_avance_model.h"
 #include "platform/component.h"
 #include "platform/messagebox.h"
 #include "platform/numtext.h"
@@ -23,6 +28,8 @@
 #include "ui/pin_panel.h"
 #include "ui/port_panel.h"
 #include "ui/view_panel.h"
+#include "view3d/interaction.h"
+#include "view3d/machine_scene.h"
 
 namespace ui {
 namespace {
@@ -41,11 +48,24 @@ void IgnoringFailure(Step&& step) {
   }
 }
 
+// The scene reads the motor positions from the test window's fields.
+class TestWindowPositions final : public view3d::PositionBoxes {
+ public:
+  explicit TestWindowPositions(machine::TestAvanceModel& model) : model_(model) {}
+  std::string Text(int index) const override { return model_.Text27(index); }
+  void SetText(int index, const std::string& text) override { model_.SetText27(index, text); }
+
+ private:
+  machine::TestAvanceModel& model_;
+};
+
 }  // namespace
 
 FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
     : QMainWindow(parent), app_(app), record_(app.record) {
   app_.frmConfig = this;
+  app_.machine = std::make_unique<machine::MachineContext>(record_, app_.port, *this, app_.pump);
+  app_.jauge = std::make_unique<machine::Jauge>(*app_.machine);
   setWindowTitle(QStringLiteral("Configuration"));
   menus_ = BuildMenus(*this, controls_);
 
@@ -71,7 +91,7 @@ FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
   auto* cardTable = new QWidget(tabs_);
   auto* cardLayout = new QHBoxLayout(cardTable);
   view_ = new ViewPanel(
-      controls_, [this] { Carte_Machine(); }, cardTable);
+      app_.view, controls_, [this](int mode) { RebuildModel(mode); }, cardTable);
   auto* characteristics = new QVBoxLayout;
   card_ = new CardPanel(record_, controls_, cardTable);
   machine_ = new MachinePanel(
@@ -83,8 +103,8 @@ FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
   cardLayout->addLayout(characteristics);
   tabs_->addTab(cardTable, QStringLiteral("Carte / Table"));
 
-  jog_ = new JogPanel(record_, app_.seams, controls_, central);
-  heating_ = new HeatingPanel(record_, app_.seams, controls_, central);
+  jog_ = new JogPanel(record_, *app_.machine, controls_, central);
+  heating_ = new HeatingPanel(record_, *app_.machine, app_.seams, controls_, central);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(jog_);
   bottom->addWidget(heating_);
@@ -94,7 +114,7 @@ FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
   status_ = BuildStatusBar(*this, controls_);
 
   mainLoop_ = new MainLoop(
-      record_, app_.seams.TakeRedrawRequest, [this] { app_.seams.RedrawView(); }, this);
+      record_, [this] { view_->picture()->ServeRedraw(); }, this);
   ConnectMenus();
   connect(port_->saveButton(), &QPushButton::clicked, this,
           [this] { app_.store.Sauver_Configuration(*this); });
@@ -103,6 +123,9 @@ FrmConfig::FrmConfig(AppContext& app, QWidget* parent)
 }
 
 FrmConfig::~FrmConfig() {
+  // The motion context and the test window refer to this window.
+  app_.jauge.reset();
+  app_.machine.reset();
   if (app_.frmConfig == this) app_.frmConfig = nullptr;
 }
 
@@ -112,7 +135,8 @@ bool FrmConfig::Form_Load() {
   tabs_->setCurrentIndex(0);
   app_.seams.Connexion_USB(this);
   view_->PreparePicture();
-  app_.seams.InitView(view_->picture());
+  app_.view.Bits = record_.Bits;
+  view3d::PrepareView(app_.view);
   heating_->ShowInputImage(kImageInputOff);
   firstActivation_ = true;
   loaded_ = true;
@@ -140,7 +164,7 @@ bool FrmConfig::Initialiser() {
   record_.Etat = "Loading";
   IgnoringFailure([this] { Afficher_Configuration(); });
   IgnoringFailure([this] { app_.seams.Temps_USB(kDefaultUsbWriteSeconds); });
-  IgnoringFailure([this] { app_.seams.Chauffe_Off(); });
+  IgnoringFailure([this] { machine::Chauffe_Off(*app_.machine); });
   heating_->ShowInputImage(kImageConnected);
   record_.Etat = "";
   return true;
@@ -170,7 +194,7 @@ void FrmConfig::Form_Terminate() {
   shutDown_ = true;
   record_.Etat = "FIN";
   record_.Arret = 1;
-  IgnoringFailure([this] { app_.seams.Chauffe_Off(); });
+  IgnoringFailure([this] { machine::Chauffe_Off(*app_.machine); });
   {
     // One batch: a read-only VELKOR.INI is reported once, not per key.
     const config::ConfigStore::WriteBatch batch = app_.store.BeginWrites();
@@ -222,7 +246,52 @@ void FrmConfig::Afficher_Configuration() {
   machine_->ShowEndStops();
 }
 
-void FrmConfig::Carte_Machine() { app_.seams.Carte_Machine(); }
+bool FrmConfig::IsVisible() const { return isVisible(); }
+
+machine::ScrollBarState FrmConfig::HScroll1() const {
+  const QScrollBar* speed = jog_->speed();
+  return {speed->value(), speed->minimum(), speed->maximum()};
+}
+
+void FrmConfig::SetIndice1(const std::string& text) {
+  jog_->speedLabel()->setText(QString::fromStdString(text));
+}
+
+std::string FrmConfig::Indice() const { return heating_->indice()->text().toStdString(); }
+
+int FrmConfig::HScroll11() const { return heating_->heating()->value(); }
+
+int FrmConfig::PB_Chauffe() const { return heating_->onOff()->state(); }
+
+void FrmConfig::SetPB_Chauffe(int state) { heating_->onOff()->setState(state); }
+
+std::string FrmConfig::Text12() const { return jog_->leftDistance()->text().toStdString(); }
+
+std::string FrmConfig::Text9() const { return jog_->rightDistance()->text().toStdString(); }
+
+int FrmConfig::Check10() const { return jog_->synchroniser()->isChecked() ? 1 : 0; }
+
+int FrmConfig::Check11() const { return jog_->guillotine()->isChecked() ? 1 : 0; }
+
+void FrmConfig::SetCommand2Colour(machine::StopButtonColour colour) {
+  jog_->stop()->setStyleSheet(colour == machine::StopButtonColour::Yellow
+                                  ? QStringLiteral("background-color: rgb(255, 255, 0);")
+                                  : QString());
+}
+
+void FrmConfig::StopCalibrationHeating() { heating_->StopCalibrationHeating(); }
+
+void FrmConfig::Carte_Machine() { RebuildModel(view_->renderMode()); }
+
+void FrmConfig::RebuildModel(int renderMode) {
+  if (!loaded_) return;  // the view exists from the load on
+  const view3d::MachineDimensions dimensions{static_cast<float>(config::NumberOf(record_.Largeur)),
+                                             static_cast<float>(config::NumberOf(record_.Hauteur)),
+                                             static_cast<float>(record_.Longueur),
+                                             record_.Position_Moteur};
+  TestWindowPositions positions(app_.machine->TestAvance());
+  view3d::Carte_Machine(app_.view, dimensions, positions, renderMode, *view_->picture());
+}
 
 bool FrmConfig::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
@@ -243,7 +312,7 @@ void FrmConfig::ConnectMenus() {
           [this] { app_.store.Ecrire_Table(*this, config::TableWrite::New); });
   connect(menus_.IM_ORIGINE, &QAction::triggered, this,
           [this] { app_.store.Rappeler_Origine(*this); });
-  connect(menus_.IM_Jauge_Show, &QAction::triggered, this, [this] { app_.seams.ShowHideJauge(); });
+  connect(menus_.IM_Jauge_Show, &QAction::triggered, this, [this] { app_.jauge->Toggle(this); });
   connect(menus_.MN_About, &QAction::triggered, this, [this] { app_.seams.ShowAbout(); });
   for (std::size_t index = 0; index < menus_.IM_LANGUAGE.size(); ++index) {
     connect(menus_.IM_LANGUAGE[index], &QAction::triggered, this,

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "machine/port_control.h"
 #include "platform/numtext.h"
 #include "ui/field_rules.h"
 
@@ -44,9 +45,9 @@ QPixmap ImageOf(int picture) {
 
 }  // namespace
 
-HeatingPanel::HeatingPanel(config::Configuration& record, const Seams& seams,
-                           platform::ControlTable& controls, QWidget* parent)
-    : QWidget(parent), record_(record), seams_(seams) {
+HeatingPanel::HeatingPanel(config::Configuration& record, machine::MachineContext& machine,
+                           const Seams& seams, platform::ControlTable& controls, QWidget* parent)
+    : QWidget(parent), record_(record), machine_(machine), seams_(seams) {
   chauffe_ = new QGroupBox(QStringLiteral("Chauffe"), this);
   auto* heatingLayout = new QHBoxLayout(chauffe_);
   hscroll11_ = NewScrollBar(0, 100, chauffe_);
@@ -145,7 +146,7 @@ void HeatingPanel::StartCalibrationHeating() {
 
 void HeatingPanel::StopCalibrationHeating() {
   chauffe_->setEnabled(true);
-  seams_.Chauffe_Off();
+  machine::Chauffe_Off(machine_);
   command4_[1]->hide();
   command4_[0]->show();
   onOff_->setState(platform::OnOffButton::kOff);

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "machine/jog.h"
 #include "ui/field_rules.h"
 
 namespace ui {
@@ -22,7 +23,7 @@ constexpr struct { int row, column; } kCellOf[] = {{2, 1}, {1, 2}, {1, 0}, {0, 1
 
 }  // namespace
 
-JogPanel::JogPanel(config::Configuration& record, const Seams& seams,
+JogPanel::JogPanel(config::Configuration& record, machine::MachineContext& machine,
                    platform::ControlTable& controls, QWidget* parent)
     : QWidget(parent), record_(record) {
   auto* frame = new QGroupBox(QStringLiteral("Vitesse Avance"), this);
@@ -78,9 +79,9 @@ JogPanel::JogPanel(config::Configuration& record, const Seams& seams,
 
   for (int index = 0; index < 8; ++index) {
     connect(arrows_[static_cast<std::size_t>(index)], &QToolButton::clicked, this,
-            [&seams, index] { seams.Jog(index); });
+            [&machine, index] { machine::Command1_Click(machine, index); });
   }
-  connect(stop_, &QPushButton::clicked, this, [&seams] { seams.Stop(); });
+  connect(stop_, &QPushButton::clicked, this, [&machine] { machine::Command2_Click(machine); });
   // Change of a scroll bar = valueChanged; of a text box = textChanged
   // (typing and program alike).
   connect(speed_, &QScrollBar::valueChanged, this, &JogPanel::ShowSpeed);

@@ -5,12 +5,9 @@
 
 namespace ui {
 
-MainLoop::MainLoop(const config::Configuration& record, std::function<bool()> takeRedrawRequest,
-                   std::function<void()> redrawView, QObject* parent)
-    : QObject(parent),
-      record_(record),
-      takeRedrawRequest_(std::move(takeRedrawRequest)),
-      redrawView_(std::move(redrawView)) {}
+MainLoop::MainLoop(const config::Configuration& record, std::function<void()> serveRedraw,
+                   QObject* parent)
+    : QObject(parent), record_(record), serveRedraw_(std::move(serveRedraw)) {}
 
 void MainLoop::Start() {
   if (running() || Finished()) return;
@@ -26,7 +23,7 @@ void MainLoop::Turn() {
     End();
     return;
   }
-  if (takeRedrawRequest_ && takeRedrawRequest_() && redrawView_) redrawView_();
+  serveRedraw_();
   if (Finished()) End();
 }
 

@@ -7,12 +7,11 @@
 
 namespace ui {
 
-ViewPanel::ViewPanel(platform::ControlTable& controls, std::function<void()> carteMachine,
-                     QWidget* parent)
+ViewPanel::ViewPanel(view3d::ViewContext& view, platform::ControlTable& controls,
+                     std::function<void(int)> carteMachine, QWidget* parent)
     : QWidget(parent) {
-  picture_ = new QLabel(this);
+  picture_ = new ViewPicture(view, this);
   picture_->setMinimumSize(280, 210);
-  picture_->setFocusPolicy(Qt::ClickFocus);
   auto* frame = new QGroupBox(QStringLiteral("Vue"), this);
   auto* modes = new QVBoxLayout(frame);
   static constexpr const char* kModes[] = {"Surface", "Filaire", "Transp."};
@@ -31,7 +30,10 @@ ViewPanel::ViewPanel(platform::ControlTable& controls, std::function<void()> car
   layout->addWidget(picture_, 1);
   layout->addWidget(frame);
 
-  for (QRadioButton* mode : modes_) connect(mode, &QRadioButton::clicked, this, carteMachine);
+  for (std::size_t index = 0; index < modes_.size(); ++index) {
+    connect(modes_[index], &QRadioButton::clicked, this,
+            [carteMachine, index] { carteMachine(static_cast<int>(index)); });
+  }
 }
 
 void ViewPanel::PreparePicture() {

@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "config/window.h"
+#include "machine/window.h"
 #include "platform/control_table.h"
 #include "ui/app_context.h"
 #include "ui/menus.h"
@@ -41,7 +42,7 @@ class PinPanel;
 class PortPanel;
 class ViewPanel;
 
-class FrmConfig : public QMainWindow, public config::ConfigWindow {
+class FrmConfig : public QMainWindow, public config::ConfigWindow, public machine::ConfigWindow {
   Q_OBJECT
  public:
   static constexpr int kWidthTwips = 11625;
@@ -79,8 +80,23 @@ class FrmConfig : public QMainWindow, public config::ConfigWindow {
   JogPanel& jogPanel() const { return *jog_; }
   ViewPanel& viewPanel() const { return *view_; }
 
-  // Rebuilds the 3D machine model (until the view is wired, nothing).
-  void Carte_Machine();
+  // machine::ConfigWindow
+  bool IsVisible() const override;
+  machine::ScrollBarState HScroll1() const override;
+  void SetIndice1(const std::string& text) override;
+  std::string Indice() const override;
+  int HScroll11() const override;
+  int PB_Chauffe() const override;
+  void SetPB_Chauffe(int state) override;
+  std::string Text12() const override;
+  std::string Text9() const override;
+  int Check10() const override;
+  int Check11() const override;
+  void SetCommand2Colour(machine::StopButtonColour colour) override;
+  void StopCalibrationHeating() override;
+  // Rebuilds the 3D machine model from the record and the test window's
+  // positions, with the selected render mode.
+  void Carte_Machine() override;
 
  signals:
   // The program is to end (after "&Quitter" or the window's close).
@@ -94,6 +110,7 @@ class FrmConfig : public QMainWindow, public config::ConfigWindow {
   bool Initialiser();
   void ConnectMenus();
   void SelectTable();
+  void RebuildModel(int renderMode);
 
   AppContext& app_;
   config::Configuration& record_;

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "config/record.h"
+#include "machine/context.h"
 #include "platform/control_table.h"
 #include "platform/onoff_button.h"
 #include "ui/seams.h"
@@ -23,8 +24,8 @@ namespace ui {
 class HeatingPanel : public QWidget {
   Q_OBJECT
  public:
-  HeatingPanel(config::Configuration& record, const Seams& seams, platform::ControlTable& controls,
-               QWidget* parent = nullptr);
+  HeatingPanel(config::Configuration& record, machine::MachineContext& machine, const Seams& seams,
+               platform::ControlTable& controls, QWidget* parent = nullptr);
 
   // Activation: the calibration scroll bar takes the heating scroll bar's
   // maximum and position, Text5 its percentage.
@@ -52,6 +53,7 @@ class HeatingPanel : public QWidget {
   void StopInputWatch();
 
   config::Configuration& record_;
+  machine::MachineContext& machine_;
   const Seams& seams_;
   QGroupBox* chauffe_ = nullptr;
   QScrollBar* hscroll11_ = nullptr;

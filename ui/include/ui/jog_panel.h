@@ -3,13 +3,13 @@
 // (Command2), the speed scroll bar HScroll1 with its label Indice1, the
 // speed box VMax, the jog distances Text12 ("Axe gauche") and Text9 ("Axe
 // Droit"), and the options "Synchroniser" (Check10) and "Guillotine"
-// (Check11). The moves themselves run through the seams.
+// (Check11). The moves themselves are the motion engine's.
 #include <QWidget>
 #include <array>
 
 #include "config/record.h"
+#include "machine/context.h"
 #include "platform/control_table.h"
-#include "ui/seams.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,8 +23,8 @@ namespace ui {
 class JogPanel : public QWidget {
   Q_OBJECT
  public:
-  JogPanel(config::Configuration& record, const Seams& seams, platform::ControlTable& controls,
-           QWidget* parent = nullptr);
+  JogPanel(config::Configuration& record, machine::MachineContext& machine,
+           platform::ControlTable& controls, QWidget* parent = nullptr);
 
   // VMax <- V_Max (its change sets the scroll bar's maximum).
   void ShowVMax();

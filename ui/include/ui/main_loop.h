@@ -14,9 +14,9 @@ namespace ui {
 class MainLoop : public QObject {
   Q_OBJECT
  public:
-  // takeRedrawRequest: true when a redraw was requested, clearing the request.
-  MainLoop(const config::Configuration& record, std::function<bool()> takeRedrawRequest,
-           std::function<void()> redrawView, QObject* parent = nullptr);
+  // serveRedraw: draws one frame when a redraw was requested.
+  MainLoop(const config::Configuration& record, std::function<void()> serveRedraw,
+           QObject* parent = nullptr);
 
   void Start();
   bool running() const { return static_cast<bool>(idle_); }
@@ -31,8 +31,7 @@ class MainLoop : public QObject {
   void End();
 
   const config::Configuration& record_;
-  std::function<bool()> takeRedrawRequest_;
-  std::function<void()> redrawView_;
+  std::function<void()> serveRedraw_;
   QMetaObject::Connection idle_;
   int starts_ = 0;
 };

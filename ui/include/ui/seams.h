@@ -1,6 +1,6 @@
 #pragma once
 // Calls from the configuration window into parts of the program that are
-// wired in by main. A seam left unset does nothing at all: no part pretends
+// not built in yet. A seam left unset does nothing at all: no part pretends
 // to have done work it does not do.
 #include <functional>
 
@@ -26,23 +26,11 @@ struct Seams {
   Seam<> Brochage_USB;
   // Language selection by menu index (0 French, 1 English, 2 Spanish).
   Seam<int> SelectLanguage;
-  // The heating output off.
-  Seam<> Chauffe_Off;
   // The calibration heating loop (runs while Command4(1) is visible) and the
   // watch of the card's inputs (while Command4(3) is visible).
   Seam<> Boucle_Chauffe;
   Seam<> Surveille_Entrees;
-  // Jog arrows Command1(0..7) and STOP.
-  Seam<int> Jog;
-  Seam<> Stop;
-  // 3D view: prepare on the picture box, rebuild the model from the record,
-  // take a pending redraw request (true once per request), draw one frame.
-  Seam<QWidget*> InitView;
-  Seam<> Carte_Machine;
-  std::function<bool()> TakeRedrawRequest;
-  Seam<> RedrawView;
-  // Motor test window shown or hidden, about window.
-  Seam<> ShowHideJauge;
+  // About window.
   Seam<> ShowAbout;
 };
 
