@@ -28,6 +28,3 @@ void OnOffButton::ShowState() {
 }
 
 }  // namespace platform
-
-// The header lives under include/: name its moc output here so AUTOMOC finds it.
-#include "platform/moc_onoff_button.cpp"
