@@ -10,7 +10,7 @@ function(vk_add_test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # Tests sit one folder beside the program folder; reach its libraries.
   set_target_properties(${T_NAME} PROPERTIES BUILD_RPATH "${VK_PROGRAM_DIR}")
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} vk_test_support GTest::gtest GTest::gmock)
   if(T_QT)
     target_link_libraries(${T_NAME} PRIVATE Qt6::Widgets Qt6::Test)
   endif()

@@ -9,17 +9,10 @@
 #include "bits/bits_object.h"
 #include "bits/heating_io.h"
 #include "platform/dispatch.h"
+#include "vk_test/error_of.h"
 
 namespace vk_test {
 
-inline int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const platform::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
 
 // A text box seen through dispatch: Text, SelText and SelStart.
 class TextBoxStandIn : public platform::Dispatch {

@@ -1,7 +1,7 @@
 // Bits through its dispatch interface, where the calling rules matter.
 #include <gtest/gtest.h>
 
-#include "../platform_com/temp_dir.h"
+#include "vk_test/temp_dir.h"
 #include "bits_fixtures.h"
 #include "platform/numtext.h"
 #include "platform/textbox.h"

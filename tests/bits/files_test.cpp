@@ -1,7 +1,7 @@
 // Members that read and write files: profiles, language files, cutting files.
 #include <gtest/gtest.h>
 
-#include "../platform_com/temp_dir.h"
+#include "vk_test/temp_dir.h"
 #include "bits/cutting_file.h"
 #include "bits/dialogs.h"
 #include "bits/profile_read.h"

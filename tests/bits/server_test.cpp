@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include "../platform_com/temp_dir.h"
+#include "vk_test/temp_dir.h"
 #include "bits/bits_object.h"
 #include "bits_fixtures.h"
 #include "platform/component.h"

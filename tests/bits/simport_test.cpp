@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "../platform_com/temp_dir.h"
+#include "vk_test/temp_dir.h"
 #include "bits/bits_object.h"
 #include "input32/simport.h"
 #include "input32/trace.h"

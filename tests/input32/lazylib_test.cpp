@@ -9,12 +9,12 @@
 #include "input32/port.h"
 #include "platform/lazylib.h"
 #include "shown_texts.h"
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 
 namespace {
 
 using input32_test::ShownTexts;
-using input32_test::TempDir;
+using vk_test::TempDir;
 
 bool Mentions(const std::string& text, const std::string& word) {
   return text.find(word) != std::string::npos;

@@ -13,7 +13,7 @@
 #include "input32/simport.h"
 #include "input32/trace.h"
 #include "shown_texts.h"
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ using input32::Access;
 using input32::SimRegisters;
 using input32::TraceRecord;
 using input32_test::ShownTexts;
-using input32_test::TempDir;
+using vk_test::TempDir;
 
 // Bound once for the whole test program, as the program binds it once.
 input32::PortLibrary& Port() {

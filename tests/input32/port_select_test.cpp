@@ -12,7 +12,7 @@
 #include "port_table.h"
 #include "ppdev_port.h"
 #include "shown_texts.h"
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using input32::PortOpeners;
 using input32::PortSettings;
 using input32::PortTable;
 using input32_test::ShownTexts;
-using input32_test::TempDir;
+using vk_test::TempDir;
 
 // A port that keeps its registers in memory and tells its name.
 class FakePort final : public PortBackend {

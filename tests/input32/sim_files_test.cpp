@@ -13,7 +13,7 @@
 
 #include "input32/simport.h"
 #include "input32/trace.h"
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 #include "trace_writer.h"
 
 namespace {
@@ -22,7 +22,7 @@ using input32::Access;
 using input32::SimRegisters;
 using input32::TraceRecord;
 using input32::TraceWriter;
-using input32_test::TempDir;
+using vk_test::TempDir;
 
 // --- addresses ---------------------------------------------------------
 

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/messagebox.h"
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using platform::ResolveCaseInsensitive;
-using platform::testing::TempDir;
-using platform::testing::WriteBytes;
+using vk_test::TempDir;
+using vk_test::WriteBytes;
 
 class CaseInsensitivePaths : public ::testing::Test {
  protected:

@@ -8,14 +8,14 @@
 #include <random>
 #include <string>
 
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 
 namespace {
 
 using namespace std::string_literals;
-using platform::testing::ReadBytes;
-using platform::testing::TempDir;
-using platform::testing::WriteBytes;
+using vk_test::ReadBytes;
+using vk_test::TempDir;
+using vk_test::WriteBytes;
 namespace profile = platform::profile;
 namespace fs = std::filesystem;
 
@@ -343,7 +343,7 @@ TEST(ProfileLargeFile, RandomBinaryGarbage) {
 namespace {
 
 TEST(ProfileReadFile, FolderInPlaceOfFileGivesDefault) {
-  platform::testing::TempDir dir;
+  vk_test::TempDir dir;
   std::filesystem::create_directory(dir / "test.ini");
   EXPECT_EQ(platform::profile::Get(dir / "test.ini", "S", "k", "dflt"), "dflt");
 }

@@ -1,12 +1,14 @@
 #include "platform/component.h"
 
 #include <gtest/gtest.h>
+
+#include "vk_test/error_of.h"
 #include <stdlib.h>
 
 #include <functional>
 
 #include "platform/dispatch.h"
-#include "temp_dir.h"
+#include "vk_test/temp_dir.h"
 
 namespace {
 
@@ -16,14 +18,7 @@ using platform::com::Guid;
 const Guid kClsid = *Guid::Parse("{01234567-89AB-CDEF-0123-456789ABCDEF}");
 const Guid kOtherClsid = *Guid::Parse("{11111111-2222-3333-4444-555555555555}");
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const platform::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using vk_test::ErrorOf;
 
 class StoreTest : public ::testing::Test {
  protected:

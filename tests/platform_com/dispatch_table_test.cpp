@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "vk_test/error_of.h"
+
 #include <functional>
 
 #include "platform/dispatch.h"
@@ -67,14 +69,7 @@ class Sample : public platform::Dispatch {
   }
 };
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const platform::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using vk_test::ErrorOf;
 
 TEST(DispatchTableTest, NamesResolveWithoutRegardToCase) {
   Sample s;

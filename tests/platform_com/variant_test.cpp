@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "vk_test/error_of.h"
+
 #include <functional>
 
 #include "platform/dispatch.h"
@@ -18,14 +20,7 @@ class VariantTest : public ::testing::Test {
   void TearDown() override { platform::ResetDecimalSeparator(); }
 };
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const platform::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using vk_test::ErrorOf;
 
 struct Int16Row {
   Variant value;
